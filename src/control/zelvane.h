@@ -1,0 +1,168 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+
+#include "core/variant.h"
+#include "core/variant_enumerator.h"
+#include "dropdown/c_drop_down.h"
+#include "host/control_site.h"
+#include "host/host_events.h"
+#include "host/property_bag.h"
+#include "itemlist/c_fifo_buffer.h"
+
+namespace zelvane::control {
+
+enum zvAppearances : std::int32_t { zvFlat = 0, zv3d = 1 };
+
+/// The completion text box control: a text box that drops down the earlier
+/// entries beginning with what is typed, and remembers its entries.
+class Zelvane final : private host::TextBoxEvents,
+                      private host::ListBoxEvents,
+                      private host::TimerEvents,
+                      private host::SurfaceEvents,
+                      private dropdown::DropDownEvents {
+ public:
+  /// Runs creation (UserControl_Initialize).
+  explicit Zelvane(const host::ControlSite& site);
+  /// Releases the item list and the drop-down; call UserControl_Terminate first.
+  ~Zelvane() override;
+  Zelvane(const Zelvane&) = delete;
+  Zelvane& operator=(const Zelvane&) = delete;
+
+  /// Where the events go; null drops them.
+  void SetEventSink(host::HostEvents* sink) { sink_ = sink; }
+
+  // Lifecycle, called by the container in this order.
+  void UserControl_InitProperties();
+  void UserControl_ReadProperties(host::PropertyBag& bag);
+  void UserControl_WriteProperties(host::PropertyBag& bag);
+  void UserControl_Terminate();
+
+  // Plain public fields on the interface.
+  bool SaveOnReturn = false;
+  bool AutoSaveList = false;
+
+  std::u16string Text() const { return storedText_; }
+  void SetText(const std::u16string& text);
+  std::int16_t SelStart() const;
+  void SetSelStart(std::int16_t start);
+  std::int16_t SelLength() const;
+  void SetSelLength(std::int16_t length);
+  std::u16string SelText() const;
+  void SetSelText(const std::u16string& text);
+  std::int32_t Appearance() const { return storedAppearance_; }
+  void SetAppearance(std::int32_t appearance);
+  bool ShowButton() const { return storedShowButton_; }
+  void SetShowButton(bool show);
+  bool Enabled() const { return storedEnabled_; }
+  void SetEnabled(bool enabled);
+  /// Window handles travel as 32-bit integers: Windows keeps them within 32 bits.
+  std::int32_t hWnd() const;
+  std::int32_t HwndEditor() const;
+  std::int32_t HwndList() const;
+  host::FontPtr Font() const;
+  void SetFont(host::FontPtr font);
+  host::OleColor BackColor() const;
+  void SetBackColor(host::OleColor color);
+  host::OleColor ForeColor() const;
+  void SetForeColor(host::OleColor color);
+
+  // Item list members.
+  std::u16string StringValue() const;
+  void SetStringValue(const std::u16string& value);
+  std::int32_t MaxCount() const;
+  void SetMaxCount(std::int32_t maxCount);
+  core::Variant List(std::int32_t Index) const;
+  std::int32_t ListCount() const;
+  void AddItem(const std::u16string& Item);
+  /// Elements from the lower bound to the upper bound.
+  void ListFromArray(std::span<const core::Variant> List);
+  void ListFromCollection(core::VariantEnumerator& col);
+  void ClearList();
+  void AddCurrentItem();
+
+  /// Read-only views for tests and the housing.
+  const std::u16string& RegKey() const { return regKey_; }
+  bool ListLoaded() const { return listLoaded_; }
+  bool ButtonPressed() const { return buttonPressed_; }
+  bool ListHover() const { return listHover_; }
+  bool FilterBusy() const { return filterBusy_; }
+  const itemlist::CFifoBuffer& ItemList() const { return *itemList_; }
+
+ private:
+  // Creation, first placement and key generation.
+  void UserControl_Initialize();
+  std::u16string GenerateRegKey();
+  void LoadSavedList();
+  void SaveList();
+  bool SavedListHasKey() const;
+
+  // Typing completion.
+  void FilterList();
+  void FilterOnce(bool& restarted);
+  void HandleKey(std::int16_t& KeyCode);
+
+  // The drop-down list.
+  void ShowList();
+  void HideList();
+  void ShowFullList();
+  void AcceptListItem();
+  std::int32_t DropDownHeight();
+  void HotTrackList(host::Hwnd hWnd, float X, float Y);
+  void LeaveListRule();
+
+  // Layout and coordinates.
+  float ScaleToParentX(float X);
+  float ScaleToParentY(float Y);
+  float ButtonWidth() const;
+  bool InButtonStrip(float X, float Y) const;
+
+  void RaiseMouse(void (host::HostEvents::*event)(std::int16_t&, std::int16_t&, float&, float&),
+                  std::int16_t& Button, std::int16_t& Shift, float X, float Y);
+  void Notify(std::u16string_view propertyName);
+
+  // host::TextBoxEvents
+  void txt_Change() override;
+  void txt_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) override;
+  void txt_KeyPress(std::int16_t& KeyAscii) override;
+  void txt_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) override;
+  void txt_Click() override;
+  void txt_DblClick() override;
+  void txt_MouseDown(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
+  void txt_MouseMove(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
+  void txt_MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
+  // host::ListBoxEvents
+  void lst_MouseMove(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
+  void lst_MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
+  // host::TimerEvents
+  void tmr_Timer() override;
+  // host::SurfaceEvents
+  void UserControl_Resize() override;
+  void UserControl_Paint() override;
+  void UserControl_MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y) override;
+  void UserControl_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y) override;
+  void UserControl_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y) override;
+  void UserControl_Click() override;
+  // dropdown::DropDownEvents
+  void cd_HideControl() override;
+
+  host::ControlSite site_;
+  host::HostEvents* sink_ = nullptr;
+
+  std::unique_ptr<itemlist::CFifoBuffer> itemList_;  // ItemList
+  std::unique_ptr<dropdown::cDropDown> cd_;
+  std::u16string regKey_;
+  std::u16string listSection_;
+  bool listLoaded_ = false;
+  bool storedEnabled_ = false;
+  bool buttonPressed_ = false;
+  bool storedShowButton_ = false;
+  std::int32_t storedAppearance_ = 0;
+  bool listHover_ = false;
+  std::u16string storedText_;
+  bool filterBusy_ = false;
+};
+
+}  // namespace zelvane::control

@@ -1,0 +1,40 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+
+#include "dropdown/drop_down_events.h"
+#include "hooks/i_windows_hook.h"
+#include "host/window_control.h"
+#include "host/window_system.h"
+
+namespace zelvane::dropdown {
+
+/// Lifts a control out of its form into a free-floating tool window and hides it
+/// again by itself when a mouse button goes down anywhere outside it.
+class cDropDown final : private hooks::IWindowsHook {
+ public:
+  explicit cDropDown(host::WindowSystem& windows);
+  ~cDropDown() override;
+  cDropDown(const cDropDown&) = delete;
+  cDropDown& operator=(const cDropDown&) = delete;
+
+  void SetEvents(DropDownEvents* events) { events_ = events; }
+
+  /// Never fails: a failing step ends Show silently.
+  void Show(std::shared_ptr<host::WindowControl> Control, std::int32_t X, std::int32_t Y, std::int32_t Width,
+            std::int32_t Height, bool AutoHide);
+  /// Runs every step even past failures and always raises HideControl.
+  void Hide();
+  bool Shown() const { return hooked_; }
+
+ private:
+  std::int32_t HookProc(std::int32_t nCode, host::WParam wParam, host::LParam lParam, bool& bConsume) override;
+
+  host::WindowSystem& windows_;
+  DropDownEvents* events_ = nullptr;
+  std::shared_ptr<host::WindowControl> control_;  // held from the latest Show on
+  host::Rect windowRect_{};                       // read anew at each examined button-down
+  bool hooked_ = false;                           // registered for WH_MOUSE
+};
+
+}  // namespace zelvane::dropdown

@@ -1,0 +1,43 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "host/win_types.h"
+
+namespace zelvane::host {
+
+/// The user32 and kernel32 calls that the drop-down, the hook service and the
+/// control's list handling make, with the Win32 names and argument order so each
+/// call can be checked against the platform documentation. Failures are reported
+/// the Win32 way (0, false, LB_ERR), never by exceptions.
+class WindowSystem {
+ public:
+  virtual ~WindowSystem() = default;
+
+  virtual bool GetWindowRect(Hwnd hWnd, Rect* rect) = 0;
+  virtual bool GetCursorPos(Point* point) = 0;
+  virtual bool ScreenToClient(Hwnd hWnd, Point* point) = 0;
+  virtual LResult SendMessageW(Hwnd hWnd, std::uint32_t msg, WParam wParam, LParam lParam) = 0;
+  /// comctl32's LBItemFromPt: the row under a screen point, -1 if none.
+  virtual int LBItemFromPt(Hwnd hLB, Point pt, bool bAutoScroll) = 0;
+  virtual std::intptr_t GetWindowLongPtrW(Hwnd hWnd, int nIndex) = 0;
+  virtual std::intptr_t SetWindowLongPtrW(Hwnd hWnd, int nIndex, std::intptr_t dwNewLong) = 0;
+  virtual bool MoveWindow(Hwnd hWnd, int X, int Y, int nWidth, int nHeight, bool bRepaint) = 0;
+  virtual Hwnd SetParent(Hwnd hWndChild, Hwnd hWndNewParent) = 0;
+  virtual Hwnd GetDesktopWindow() = 0;
+  virtual bool DrawFrameControl(Hdc hdc, Rect* rect, std::uint32_t uType, std::uint32_t uState) = 0;
+
+  virtual HHook SetWindowsHookExW(int idHook, HookProc lpfn, std::uintptr_t hmod, std::uint32_t dwThreadId) = 0;
+  virtual bool UnhookWindowsHookEx(HHook hhk) = 0;
+  virtual LResult CallNextHookEx(HHook hhk, int nCode, WParam wParam, LParam lParam) = 0;
+
+  virtual std::uint32_t GetCurrentThreadId() = 0;
+  virtual std::uint32_t GetLastError() = 0;
+  /// FormatMessageW without sources or inserts; returns the characters written.
+  virtual std::uint32_t FormatMessageW(std::uint32_t dwFlags, std::uint32_t dwMessageId, std::uint32_t dwLanguageId,
+                                       char16_t* lpBuffer, std::uint32_t nSize) = 0;
+  /// The running executable's full path (GetModuleFileNameW of the process module).
+  virtual std::u16string GetModuleFileNameW() = 0;
+};
+
+}  // namespace zelvane::host

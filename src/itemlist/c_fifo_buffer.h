@@ -1,0 +1,42 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/variant.h"
+#include "host/text_case.h"
+
+namespace zelvane::itemlist {
+
+class FifoEnumerator;
+
+/// The control's item list: most recent first, no two items equal after
+/// upper-casing, never more than MaxCount items, no empty items.
+class CFifoBuffer {
+ public:
+  explicit CFifoBuffer(const host::TextCase& textCase);
+  ~CFifoBuffer();
+  CFifoBuffer(const CFifoBuffer&) = delete;
+  CFifoBuffer& operator=(const CFifoBuffer&) = delete;
+
+  /// Raises 1001 "FifoBuffer" "ItemCount must be greater than 0" below 1.
+  void SetMaxCount(std::int16_t maxCount);
+  std::int16_t MaxCount() const;
+  void Add(const std::u16string& Item);
+  /// 1-based; a position outside 1..Count or a non-number raises VB error 5.
+  std::u16string Item(const core::Variant& Index) const;
+  std::int16_t Count() const;
+  /// An enumerator over the list as it stands, position 1 first. It stays safe
+  /// (never an invalid access) when the list changes while it is in use.
+  std::unique_ptr<FifoEnumerator> NewEnum() const;
+  void Clear();
+  /// Items joined by CR LF, most recent first, nothing after the last.
+  std::u16string StringValue() const;
+
+ private:
+  friend class FifoEnumerator;
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace zelvane::itemlist
