@@ -92,17 +92,21 @@ class Zelvane final : private host::TextBoxEvents,
   const itemlist::CFifoBuffer& ItemList() const { return *itemList_; }
 
  private:
-  // Creation, first placement and key generation.
+  // Creation, the saved list.
   void UserControl_Initialize();
-  std::u16string GenerateRegKey();
   void LoadSavedList();
   void SaveList();
-  bool SavedListHasKey() const;
+  bool SavedListReachable() const;
 
   // Typing completion.
   void FilterList();
-  void FilterOnce(bool& restarted);
+  bool FillMatchingRows();
+  void DecideDropDown();
+  void FilterOrShowAll();
   void HandleKey(std::int16_t& KeyCode);
+  void HandleEnter(std::int16_t& KeyCode);
+  void HandleDown();
+  void HandleUp();
 
   // The drop-down list.
   void ShowList();
@@ -118,9 +122,11 @@ class Zelvane final : private host::TextBoxEvents,
   float ScaleToParentY(float Y);
   float ButtonWidth() const;
   bool InButtonStrip(float X, float Y) const;
+  host::Rect ButtonRect() const;
 
-  void RaiseMouse(void (host::HostEvents::*event)(std::int16_t&, std::int16_t&, float&, float&),
-                  std::int16_t& Button, std::int16_t& Shift, float X, float Y);
+  using MouseEvent = void (host::HostEvents::*)(std::int16_t&, std::int16_t&, float&, float&);
+  void RaiseMouse(MouseEvent event, std::int16_t& Button, std::int16_t& Shift, float X, float Y);
+  void Raise(void (host::HostEvents::*event)());
   void Notify(std::u16string_view propertyName);
 
   // host::TextBoxEvents

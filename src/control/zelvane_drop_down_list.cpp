@@ -1,0 +1,96 @@
+#include <algorithm>
+#include <limits>
+#include <memory>
+
+#include "control/redraw_pause.h"
+#include "control/zelvane.h"
+#include "core/bankers_round.h"
+#include "itemlist/fifo_enumerator.h"
+
+namespace zelvane::control {
+namespace {
+
+constexpr std::int32_t kVisibleRows = 7;
+
+}  // namespace
+
+void Zelvane::ShowList() {
+  host::Rect window{};
+  site_.windows.GetWindowRect(site_.surface.hWnd(), &window);
+  const std::int32_t height = DropDownHeight();
+  cd_->Show(site_.lst, window.left, window.bottom, window.right - window.left, height, true);
+  Raise(&host::HostEvents::DropDownList);
+}
+
+void Zelvane::HideList() {
+  if (cd_->Shown()) cd_->Hide();
+}
+
+void Zelvane::ShowFullList() {
+  {
+    host::ListBox& lst = *site_.lst;
+    RedrawPause pause(lst);
+    lst.Clear();
+    const std::unique_ptr<itemlist::FifoEnumerator> items = itemList_->NewEnum();
+    std::u16string item;
+    while (items->Next(item)) lst.AddItem(item);
+  }
+  ShowList();
+}
+
+void Zelvane::AcceptListItem() {
+  const std::int32_t row = site_.lst->ListIndex();
+  // With no row selected (a release on the list's border) the text stays as it is.
+  if (row >= 0) site_.txt.SetText(site_.lst->List(row));
+  site_.tmr.SetEnabled(false);
+  site_.txt.SetSelStart(static_cast<std::int32_t>(site_.txt.Text().size()));
+  site_.txt.SetSelLength(0);
+  cd_->Hide();
+  Raise(&host::HostEvents::ListClick);
+}
+
+// The height follows the row height the list box reports; a failed or absurd
+// answer gives 0 (the window system reports failures by value, never by throwing).
+std::int32_t Zelvane::DropDownHeight() {
+  const std::int32_t count = site_.lst->ListCount();
+  if (count <= 0) return 0;
+  const std::int64_t shown = std::min(count, kVisibleRows);
+  const std::int64_t rowHeight = site_.windows.SendMessageW(site_.lst->hWnd(), host::LB_GETITEMHEIGHT, 0, 0);
+  if (rowHeight <= 0) return 0;
+  const std::int64_t height = rowHeight * shown + 2;
+  return height > std::numeric_limits<std::int32_t>::max() ? 0 : static_cast<std::int32_t>(height);
+}
+
+// Keeps the row under the pointer selected. -1 from either call (no row, or a
+// failure) is passed along as the system gives it: selecting -1 clears the row.
+void Zelvane::HotTrackList(host::Hwnd hWnd, float X, float Y) {
+  const host::Point point{static_cast<std::int32_t>(core::BankersRound(X)),
+                          static_cast<std::int32_t>(core::BankersRound(Y))};
+  const int row = site_.windows.LBItemFromPt(hWnd, point, false);
+  const host::LResult selected = site_.windows.SendMessageW(hWnd, host::LB_GETCURSEL, 0, 0);
+  if (row != selected) {
+    site_.windows.SendMessageW(hWnd, host::LB_SETCURSEL, static_cast<host::WParam>(static_cast<std::intptr_t>(row)), 0);
+  }
+}
+
+void Zelvane::LeaveListRule() {
+  if (listHover_ && site_.lst->Visible()) {
+    site_.lst->SetListIndex(-1);
+    listHover_ = false;
+  }
+}
+
+void Zelvane::lst_MouseMove(std::int16_t& /*Button*/, std::int16_t& /*Shift*/, float& /*X*/, float& /*Y*/) {
+  listHover_ = true;
+  host::Point cursor{};
+  site_.windows.GetCursorPos(&cursor);
+  HotTrackList(site_.lst->hWnd(), static_cast<float>(cursor.x), static_cast<float>(cursor.y));
+}
+
+void Zelvane::lst_MouseUp(std::int16_t& /*Button*/, std::int16_t& /*Shift*/, float& /*X*/, float& /*Y*/) {
+  AcceptListItem();
+}
+
+void Zelvane::cd_HideControl() { Raise(&host::HostEvents::CloseUpList); }
+
+}  // namespace zelvane::control

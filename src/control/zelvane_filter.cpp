@@ -1,0 +1,69 @@
+#include <memory>
+
+#include "control/redraw_pause.h"
+#include "control/scoped_flag.h"
+#include "control/zelvane.h"
+#include "core/pattern_match.h"
+#include "itemlist/fifo_enumerator.h"
+
+namespace zelvane::control {
+
+void Zelvane::tmr_Timer() {
+  site_.tmr.SetEnabled(false);
+  FilterList();
+}
+
+// Nested calls from the message-loop passes do nothing: the run under way sees
+// the changed text at its next check and starts over.
+void Zelvane::FilterList() {
+  if (filterBusy_) return;
+  {
+    ScopedFlag busy(filterBusy_);
+    while (!FillMatchingRows()) {
+    }
+  }
+  DecideDropDown();
+}
+
+// One pass over the item list; false when the text changed under it. The list
+// may change during the passes too: the enumerator stays safe and walks on, and
+// the next FilterList shows the list as it then stands.
+bool Zelvane::FillMatchingRows() {
+  host::ListBox& lst = *site_.lst;
+  RedrawPause pause(lst);
+  const std::u16string typed = site_.textCase.ToUpper(site_.txt.Text());
+  lst.Clear();
+  const core::LikePattern pattern(typed + u"*");
+  const std::unique_ptr<itemlist::FifoEnumerator> items = itemList_->NewEnum();
+  std::u16string item;
+  while (items->Next(item)) {
+    if (!pattern.Matches(items->CurrentUpper())) continue;
+    lst.AddItem(item);
+    site_.messageLoop.DoEvents();
+    if (site_.textCase.ToUpper(site_.txt.Text()) != typed) return false;
+  }
+  return true;
+}
+
+// An empty text offers every item; a typed one only those that match it.
+void Zelvane::FilterOrShowAll() {
+  if (site_.txt.Text().empty()) {
+    ShowFullList();
+  } else {
+    FilterList();
+  }
+}
+
+void Zelvane::DecideDropDown() {
+  const std::u16string text = site_.txt.Text();
+  const std::int32_t rows = site_.lst->ListCount();
+  const bool onlyTheTextItself =
+      rows == 1 && site_.textCase.ToUpper(site_.lst->List(0)) == site_.textCase.ToUpper(text);
+  if (text.empty() || rows == 0 || onlyTheTextItself) {
+    HideList();
+  } else {
+    ShowList();
+  }
+}
+
+}  // namespace zelvane::control

@@ -1,0 +1,66 @@
+#include <algorithm>
+
+#include "control/zelvane.h"
+#include "core/bankers_round.h"
+
+namespace zelvane::control {
+namespace {
+
+constexpr float kButtonTwips = 240.0f;
+constexpr std::int32_t kFlatTop = 2;
+
+std::int32_t Pixels(float value) { return static_cast<std::int32_t>(core::BankersRound(value)); }
+
+}  // namespace
+
+float Zelvane::ButtonWidth() const { return kButtonTwips / site_.screen.TwipsPerPixelX(); }
+
+// Sizes that would go negative on a tiny surface are kept at 0.
+void Zelvane::UserControl_Resize() {
+  site_.lst->SetWidth(site_.surface.Width());
+  const std::int32_t width = site_.surface.ScaleWidth();
+  const std::int32_t height = site_.surface.ScaleHeight();
+  const float textWidth = ShowButton() ? static_cast<float>(width) - ButtonWidth() : static_cast<float>(width);
+  site_.txt.SetWidth(std::max(0, Pixels(textWidth)));
+  if (storedAppearance_ == zv3d) {
+    site_.txt.SetTop(0);
+    site_.txt.SetHeight(std::max(0, height));
+  } else {
+    site_.txt.SetTop(kFlatTop);
+    site_.txt.SetHeight(std::max(0, height - kFlatTop));
+  }
+}
+
+host::Rect Zelvane::ButtonRect() const {
+  const auto width = static_cast<float>(site_.surface.ScaleWidth());
+  return {Pixels(width - ButtonWidth()), 0, site_.surface.ScaleWidth(), site_.surface.ScaleHeight()};
+}
+
+void Zelvane::UserControl_Paint() {
+  if (!ShowButton()) return;
+  host::Rect rect = ButtonRect();
+  std::uint32_t state = host::DFCS_SCROLLDOWN | host::DFCS_ADJUSTRECT;
+  if (buttonPressed_) state |= host::DFCS_PUSHED;
+  if (storedAppearance_ == zvFlat) state |= host::DFCS_FLAT;
+  site_.windows.DrawFrameControl(site_.surface.hDC(), &rect, host::DFC_SCROLL, state);
+}
+
+bool Zelvane::InButtonStrip(float X, float Y) const {
+  const auto width = static_cast<float>(site_.surface.ScaleWidth());
+  const auto height = static_cast<float>(site_.surface.ScaleHeight());
+  return static_cast<float>(site_.txt.Width()) < X && X < width && 0.0f <= Y && Y < height;
+}
+
+float Zelvane::ScaleToParentX(float X) {
+  const std::int16_t from = site_.surface.ScaleMode();
+  const std::int16_t to = site_.container.ParentScaleMode();
+  return site_.surface.ScaleX(X, from, to);
+}
+
+float Zelvane::ScaleToParentY(float Y) {
+  const std::int16_t from = site_.surface.ScaleMode();
+  const std::int16_t to = site_.container.ParentScaleMode();
+  return site_.surface.ScaleY(Y, from, to);
+}
+
+}  // namespace zelvane::control
