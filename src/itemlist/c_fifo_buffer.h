@@ -9,6 +9,7 @@
 namespace zelvane::itemlist {
 
 class FifoEnumerator;
+class RecentItems;
 
 /// The control's item list: most recent first, no two items equal after
 /// upper-casing, never more than MaxCount items, no empty items.
@@ -27,16 +28,17 @@ class CFifoBuffer {
   std::u16string Item(const core::Variant& Index) const;
   std::int16_t Count() const;
   /// An enumerator over the list as it stands, position 1 first. It stays safe
-  /// (never an invalid access) when the list changes while it is in use.
+  /// (never an invalid access) when the list changes while it is in use: it then
+  /// goes on with the older items still in the list, and ends after Clear.
   std::unique_ptr<FifoEnumerator> NewEnum() const;
   void Clear();
   /// Items joined by CR LF, most recent first, nothing after the last.
   std::u16string StringValue() const;
 
  private:
-  friend class FifoEnumerator;
-  struct Impl;
-  std::unique_ptr<Impl> impl_;
+  const host::TextCase& textCase_;
+  std::int16_t maxCount_ = 100;
+  std::shared_ptr<RecentItems> items_;  // shared with live enumerators
 };
 
 }  // namespace zelvane::itemlist
