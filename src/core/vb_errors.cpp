@@ -9,6 +9,8 @@ std::u16string VbErrorText(VbError error) {
     case VbError::InvalidArgument: return u"Invalid procedure call or argument";
     case VbError::Overflow: return u"Overflow";
     case VbError::TypeMismatch: return u"Type mismatch";
+    case VbError::PathFileAccess: return u"Path/File access error";
+    case VbError::InvalidPropertyValue: return u"Invalid property value";
     case VbError::ObjectRequired: return u"Object required";
     case VbError::NoSuchMember: return u"Object doesn't support this property or method";
   }

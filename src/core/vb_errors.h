@@ -12,6 +12,8 @@ enum class VbError : std::int32_t {
   InvalidArgument = 5,
   Overflow = 6,
   TypeMismatch = 13,
+  PathFileAccess = 75,
+  InvalidPropertyValue = 380,
   ObjectRequired = 424,
   NoSuchMember = 438,
 };

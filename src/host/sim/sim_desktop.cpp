@@ -1,0 +1,230 @@
+#include "host/sim/sim_desktop.h"
+
+#include <algorithm>
+
+#include "host/sim/sim_messages.h"
+
+namespace zelvane::sim {
+
+SimDesktop::SimDesktop(int screenWidth, int screenHeight) : windows_(screenWidth, screenHeight) {}
+
+SimDesktop::~SimDesktop() = default;
+
+host::Hwnd SimDesktop::CreateWindow(std::u16string className, host::Hwnd parent, std::intptr_t style,
+                                    std::intptr_t exStyle, host::Rect rectInParentClient, SimWindowHandler* handler) {
+  std::lock_guard lock(mutex_);
+  return windows_.Create(std::move(className), parent, style, exStyle, rectInParentClient, handler);
+}
+
+bool SimDesktop::DestroyWindow(host::Hwnd hwnd) {
+  std::lock_guard lock(mutex_);
+  const auto removed = windows_.Destroy(hwnd);
+  if (removed.empty()) {
+    SetLastErrorLocked(ERROR_INVALID_WINDOW_HANDLE);
+    return false;
+  }
+  const auto gone = [&](host::Hwnd h) { return std::find(removed.begin(), removed.end(), h) != removed.end(); };
+  if (gone(focus_)) focus_ = 0;
+  if (gone(capture_)) capture_ = 0;
+  return true;
+}
+
+bool SimDesktop::IsWindow(host::Hwnd hwnd) const {
+  std::lock_guard lock(mutex_);
+  return windows_.Contains(hwnd);
+}
+
+void SimDesktop::SetHandler(host::Hwnd hwnd, SimWindowHandler* handler) {
+  std::lock_guard lock(mutex_);
+  if (auto* w = windows_.Find(hwnd)) w->handler = handler;
+}
+
+std::u16string SimDesktop::ClassName(host::Hwnd hwnd) const {
+  std::lock_guard lock(mutex_);
+  const auto* w = windows_.Find(hwnd);
+  return w == nullptr ? std::u16string() : w->className;
+}
+
+bool SimDesktop::ShowWindow(host::Hwnd hwnd, bool show) {
+  std::lock_guard lock(mutex_);
+  auto* w = windows_.Find(hwnd);
+  if (w == nullptr) return false;
+  const bool wasVisible = (w->style & WS_VISIBLE) != 0;
+  w->style = show ? (w->style | WS_VISIBLE) : (w->style & ~WS_VISIBLE);
+  if (show) windows_.BringToTop(hwnd);
+  return wasVisible;
+}
+
+bool SimDesktop::IsWindowVisible(host::Hwnd hwnd) const {
+  std::lock_guard lock(mutex_);
+  return windows_.Visible(hwnd);
+}
+
+bool SimDesktop::IsShown(host::Hwnd hwnd) const {
+  std::lock_guard lock(mutex_);
+  const auto* w = windows_.Find(hwnd);
+  return w != nullptr && (w->style & WS_VISIBLE) != 0;
+}
+
+bool SimDesktop::EnableWindow(host::Hwnd hwnd, bool enable) {
+  std::lock_guard lock(mutex_);
+  auto* w = windows_.Find(hwnd);
+  if (w == nullptr) return false;
+  const bool wasDisabled = (w->style & WS_DISABLED) != 0;
+  w->style = enable ? (w->style & ~WS_DISABLED) : (w->style | WS_DISABLED);
+  // Disabling a window cancels a capture held inside it, as WM_CANCELMODE does.
+  if (!enable && capture_ != 0 && windows_.IsSelfOrAncestor(hwnd, capture_)) capture_ = 0;
+  return wasDisabled;
+}
+
+bool SimDesktop::IsWindowEnabled(host::Hwnd hwnd) const {
+  std::lock_guard lock(mutex_);
+  const auto* w = windows_.Find(hwnd);
+  return w != nullptr && (w->style & WS_DISABLED) == 0;
+}
+
+host::Hwnd SimDesktop::GetParent(host::Hwnd hwnd) const {
+  std::lock_guard lock(mutex_);
+  const auto* w = windows_.Find(hwnd);
+  return w == nullptr ? 0 : w->parent;
+}
+
+std::vector<host::Hwnd> SimDesktop::Children(host::Hwnd hwnd) const {
+  std::lock_guard lock(mutex_);
+  const auto* w = windows_.Find(hwnd);
+  return w == nullptr ? std::vector<host::Hwnd>{} : w->children;
+}
+
+void SimDesktop::BringToTop(host::Hwnd hwnd) {
+  std::lock_guard lock(mutex_);
+  windows_.BringToTop(hwnd);
+}
+
+void SimDesktop::SetBorder(host::Hwnd hwnd, int thickness) {
+  SimWindowHandler* handler = nullptr;
+  {
+    std::lock_guard lock(mutex_);
+    auto* w = windows_.Find(hwnd);
+    if (w == nullptr || w->border == thickness) return;
+    w->border = std::max(0, thickness);
+    handler = w->handler;
+  }
+  // The client area changed size.
+  if (handler != nullptr) handler->OnSize();
+}
+
+int SimDesktop::Border(host::Hwnd hwnd) const {
+  std::lock_guard lock(mutex_);
+  const auto* w = windows_.Find(hwnd);
+  return w == nullptr ? 0 : w->border;
+}
+
+host::Rect SimDesktop::RectInParent(host::Hwnd hwnd) const {
+  std::lock_guard lock(mutex_);
+  const auto* w = windows_.Find(hwnd);
+  return w == nullptr ? host::Rect{} : w->rect;
+}
+
+host::Rect SimDesktop::ClientRectOnScreen(host::Hwnd hwnd) const {
+  std::lock_guard lock(mutex_);
+  return windows_.ClientRectOnScreen(hwnd);
+}
+
+host::Hwnd SimDesktop::WindowFromPoint(host::Point screen) const {
+  std::lock_guard lock(mutex_);
+  return windows_.WindowFromPoint(screen);
+}
+
+int SimDesktop::ScreenWidth() const { return windows_.ScreenWidth(); }
+
+int SimDesktop::ScreenHeight() const { return windows_.ScreenHeight(); }
+
+host::Hwnd SimDesktop::SetFocus(host::Hwnd hwnd) {
+  SimWindowHandler* losing = nullptr;
+  SimWindowHandler* gaining = nullptr;
+  host::Hwnd previous = 0;
+  {
+    std::lock_guard lock(mutex_);
+    if (hwnd != 0 && !windows_.Contains(hwnd)) return 0;
+    previous = focus_;
+    if (previous == hwnd) return previous;
+    focus_ = hwnd;
+    if (const auto* w = windows_.Find(previous)) losing = w->handler;
+    if (const auto* w = windows_.Find(hwnd)) gaining = w->handler;
+  }
+  if (losing != nullptr) losing->OnFocus(false);
+  if (gaining != nullptr) gaining->OnFocus(true);
+  return previous;
+}
+
+host::Hwnd SimDesktop::GetFocus() const {
+  std::lock_guard lock(mutex_);
+  return focus_;
+}
+
+host::Hwnd SimDesktop::GetCapture() const {
+  std::lock_guard lock(mutex_);
+  return capture_;
+}
+
+std::u16string SimDesktop::ClipboardText() const {
+  std::lock_guard lock(mutex_);
+  return clipboard_;
+}
+
+void SimDesktop::SetClipboardText(std::u16string text) {
+  std::lock_guard lock(mutex_);
+  clipboard_ = std::move(text);
+}
+
+const std::vector<DrawRecord>& SimDesktop::DrawLog() const { return drawLog_; }
+
+std::vector<DrawRecord> SimDesktop::FrameControlCalls() const {
+  std::lock_guard lock(mutex_);
+  std::vector<DrawRecord> calls;
+  std::copy_if(drawLog_.begin(), drawLog_.end(), std::back_inserter(calls),
+               [](const DrawRecord& r) { return r.kind == DrawRecord::Kind::FrameControl; });
+  return calls;
+}
+
+int SimDesktop::ClsCount(host::Hdc hdc) const {
+  std::lock_guard lock(mutex_);
+  return static_cast<int>(std::count_if(drawLog_.begin(), drawLog_.end(), [&](const DrawRecord& r) {
+    return r.kind == DrawRecord::Kind::Cls && r.hdc == hdc;
+  }));
+}
+
+void SimDesktop::LogCls(host::Hdc hdc) {
+  std::lock_guard lock(mutex_);
+  drawLog_.push_back({DrawRecord::Kind::Cls, hdc, {}, 0, 0});
+}
+
+void SimDesktop::ClearDrawLog() {
+  std::lock_guard lock(mutex_);
+  drawLog_.clear();
+}
+
+const std::vector<SentMessage>& SimDesktop::SentLog() const { return sentLog_; }
+
+void SimDesktop::ClearSentLog() {
+  std::lock_guard lock(mutex_);
+  sentLog_.clear();
+}
+
+const std::vector<std::string>& SimDesktop::CallLog() const { return callLog_; }
+
+void SimDesktop::ClearCallLog() {
+  std::lock_guard lock(mutex_);
+  callLog_.clear();
+}
+
+void SimDesktop::SetCallLogging(bool on) {
+  std::lock_guard lock(mutex_);
+  callLogging_ = on;
+}
+
+void SimDesktop::LogCallLocked(std::string call) {
+  if (callLogging_) callLog_.push_back(std::move(call));
+}
+
+}  // namespace zelvane::sim

@@ -1,0 +1,185 @@
+// The user32 calls of host::WindowSystem that work on the window tree.
+#include <algorithm>
+
+#include "host/sim/sim_call_text.h"
+#include "host/sim/sim_desktop.h"
+#include "host/sim/sim_messages.h"
+
+namespace zelvane::sim {
+namespace {
+
+constexpr std::uint32_t ERROR_INVALID_INDEX = 1413;
+
+}  // namespace
+
+bool SimDesktop::GetWindowRect(host::Hwnd hWnd, host::Rect* rect) {
+  std::lock_guard lock(mutex_);
+  LogCallLocked(CallText("GetWindowRect", hWnd));
+  if (FailingLocked("GetWindowRect")) return false;
+  if (!windows_.Contains(hWnd)) {
+    SetLastErrorLocked(ERROR_INVALID_WINDOW_HANDLE);
+    return false;
+  }
+  if (rect == nullptr) {
+    SetLastErrorLocked(ERROR_INVALID_PARAMETER);
+    return false;
+  }
+  *rect = windows_.WindowRectOnScreen(hWnd);
+  return true;
+}
+
+bool SimDesktop::GetCursorPos(host::Point* point) {
+  std::lock_guard lock(mutex_);
+  LogCallLocked(CallText("GetCursorPos"));
+  if (FailingLocked("GetCursorPos")) return false;
+  if (point == nullptr) {
+    SetLastErrorLocked(ERROR_INVALID_PARAMETER);
+    return false;
+  }
+  *point = cursor_;
+  return true;
+}
+
+bool SimDesktop::ScreenToClient(host::Hwnd hWnd, host::Point* point) {
+  std::lock_guard lock(mutex_);
+  LogCallLocked(CallText("ScreenToClient", hWnd));
+  if (FailingLocked("ScreenToClient")) return false;
+  if (!windows_.Contains(hWnd)) {
+    SetLastErrorLocked(ERROR_INVALID_WINDOW_HANDLE);
+    return false;
+  }
+  if (point == nullptr) {
+    SetLastErrorLocked(ERROR_INVALID_PARAMETER);
+    return false;
+  }
+  const host::Rect client = windows_.ClientRectOnScreen(hWnd);
+  point->x -= client.left;
+  point->y -= client.top;
+  return true;
+}
+
+host::LResult SimDesktop::SendMessageW(host::Hwnd hWnd, std::uint32_t msg, host::WParam wParam,
+                                       host::LParam lParam) {
+  SimWindowHandler* handler = nullptr;
+  {
+    std::lock_guard lock(mutex_);
+    LogCallLocked(CallText("SendMessageW", hWnd, msg, wParam, lParam));
+    sentLog_.push_back({hWnd, msg, wParam, lParam});
+    const auto* w = windows_.Find(hWnd);
+    if (w == nullptr) {
+      SetLastErrorLocked(ERROR_INVALID_WINDOW_HANDLE);
+      return 0;
+    }
+    handler = w->handler;
+  }
+  return handler == nullptr ? 0 : handler->OnMessage(msg, wParam, lParam);
+}
+
+int SimDesktop::LBItemFromPt(host::Hwnd hLB, host::Point pt, bool bAutoScroll) {
+  SimWindowHandler* handler = nullptr;
+  {
+    std::lock_guard lock(mutex_);
+    LogCallLocked(CallText("LBItemFromPt", hLB, pt.x, pt.y, bAutoScroll));
+    const auto* w = windows_.Find(hLB);
+    if (w == nullptr) return -1;
+    handler = w->handler;
+  }
+  return handler == nullptr ? -1 : handler->ItemFromPt(pt, bAutoScroll);
+}
+
+std::intptr_t SimDesktop::GetWindowLongPtrW(host::Hwnd hWnd, int nIndex) {
+  std::lock_guard lock(mutex_);
+  LogCallLocked(CallText("GetWindowLongPtrW", hWnd, nIndex));
+  if (FailingLocked("GetWindowLongPtrW")) return 0;
+  const auto* w = windows_.Find(hWnd);
+  if (w == nullptr) {
+    SetLastErrorLocked(ERROR_INVALID_WINDOW_HANDLE);
+    return 0;
+  }
+  if (nIndex == host::GWL_STYLE) return w->style;
+  if (nIndex == host::GWL_EXSTYLE) return w->exStyle;
+  SetLastErrorLocked(ERROR_INVALID_INDEX);
+  return 0;
+}
+
+std::intptr_t SimDesktop::SetWindowLongPtrW(host::Hwnd hWnd, int nIndex, std::intptr_t dwNewLong) {
+  std::lock_guard lock(mutex_);
+  LogCallLocked(CallText("SetWindowLongPtrW", hWnd, nIndex, dwNewLong));
+  if (FailingLocked("SetWindowLongPtrW")) return 0;
+  auto* w = windows_.Find(hWnd);
+  if (w == nullptr) {
+    SetLastErrorLocked(ERROR_INVALID_WINDOW_HANDLE);
+    return 0;
+  }
+  // Like Win32, writing WS_VISIBLE or WS_DISABLED through the style changes the
+  // flag itself, without any z-order change.
+  std::intptr_t* field = nIndex == host::GWL_STYLE ? &w->style : nIndex == host::GWL_EXSTYLE ? &w->exStyle : nullptr;
+  if (field == nullptr) {
+    SetLastErrorLocked(ERROR_INVALID_INDEX);
+    return 0;
+  }
+  return std::exchange(*field, dwNewLong);
+}
+
+bool SimDesktop::MoveWindow(host::Hwnd hWnd, int X, int Y, int nWidth, int nHeight, bool bRepaint) {
+  SimWindowHandler* resized = nullptr;
+  {
+    std::lock_guard lock(mutex_);
+    LogCallLocked(CallText("MoveWindow", hWnd, X, Y, nWidth, nHeight, bRepaint));
+    if (FailingLocked("MoveWindow")) return false;
+    auto* w = windows_.Find(hWnd);
+    if (w == nullptr || hWnd == windows_.Desktop()) {
+      SetLastErrorLocked(ERROR_INVALID_WINDOW_HANDLE);
+      return false;
+    }
+    // A negative size leaves an empty window, as Win32 does.
+    const host::Rect next{X, Y, X + std::max(0, nWidth), Y + std::max(0, nHeight)};
+    const bool sizeChanged =
+        next.right - next.left != w->rect.right - w->rect.left || next.bottom - next.top != w->rect.bottom - w->rect.top;
+    w->rect = next;
+    if (sizeChanged) resized = w->handler;
+  }
+  if (resized != nullptr) resized->OnSize();
+  return true;
+}
+
+host::Hwnd SimDesktop::SetParent(host::Hwnd hWndChild, host::Hwnd hWndNewParent) {
+  std::lock_guard lock(mutex_);
+  LogCallLocked(CallText("SetParent", hWndChild, hWndNewParent));
+  if (FailingLocked("SetParent")) return 0;
+  const auto* w = windows_.Find(hWndChild);
+  if (w == nullptr || (hWndNewParent != 0 && !windows_.Contains(hWndNewParent))) {
+    SetLastErrorLocked(ERROR_INVALID_WINDOW_HANDLE);
+    return 0;
+  }
+  const host::Hwnd previous = w->parent;
+  // The position numbers stay as they are and now count in the new parent's
+  // client coordinates; the window comes to the top of its new siblings.
+  if (!windows_.Reparent(hWndChild, hWndNewParent)) {
+    SetLastErrorLocked(ERROR_INVALID_PARAMETER);
+    return 0;
+  }
+  return previous;
+}
+
+host::Hwnd SimDesktop::GetDesktopWindow() {
+  std::lock_guard lock(mutex_);
+  LogCallLocked(CallText("GetDesktopWindow"));
+  return windows_.Desktop();
+}
+
+bool SimDesktop::DrawFrameControl(host::Hdc hdc, host::Rect* rect, std::uint32_t uType, std::uint32_t uState) {
+  std::lock_guard lock(mutex_);
+  LogCallLocked(CallText("DrawFrameControl", hdc, uType, uState));
+  if (FailingLocked("DrawFrameControl")) return false;
+  if (rect == nullptr) {
+    SetLastErrorLocked(ERROR_INVALID_PARAMETER);
+    return false;
+  }
+  drawLog_.push_back({DrawRecord::Kind::FrameControl, hdc, *rect, uType, uState});
+  // DFCS_ADJUSTRECT hands back the area inside the control's 2-pixel edges.
+  if ((uState & host::DFCS_ADJUSTRECT) != 0) *rect = {rect->left + 2, rect->top + 2, rect->right - 2, rect->bottom - 2};
+  return true;
+}
+
+}  // namespace zelvane::sim

@@ -1,0 +1,166 @@
+#include "host/sim/sim_list_box.h"
+
+#include <algorithm>
+
+#include "core/vb_errors.h"
+#include "host/sim/sim_desktop.h"
+#include "host/sim/sim_messages.h"
+
+namespace zelvane::sim {
+namespace {
+
+std::int32_t IndexFromWParam(host::WParam wParam) {
+  return static_cast<std::int32_t>(static_cast<std::intptr_t>(wParam));
+}
+
+}  // namespace
+
+SimListBox::SimListBox(SimDesktop& desktop, host::Hwnd parent, host::Rect rect)
+    : desktop_(desktop), hwnd_(desktop.CreateWindow(u"ListBox", parent, host::WS_CHILD, 0, rect, this)) {}
+
+SimListBox::~SimListBox() {
+  if (desktop_.IsWindow(hwnd_)) desktop_.DestroyWindow(hwnd_);
+}
+
+bool SimListBox::Visible() const { return desktop_.IsShown(hwnd_); }
+
+void SimListBox::SetVisible(bool visible) { desktop_.ShowWindow(hwnd_, visible); }
+
+void SimListBox::Clear() {
+  rows_.clear();
+  selected_ = -1;
+  top_ = 0;
+}
+
+void SimListBox::AddItem(const std::u16string& item) {
+  rows_.push_back(item);
+  ++(redraw_ ? rowsAddedLoudly_ : rowsAddedQuietly_);
+}
+
+std::u16string SimListBox::List(std::int32_t index) const {
+  return (index >= 0 && index < ListCount()) ? rows_[static_cast<std::size_t>(index)] : std::u16string();
+}
+
+void SimListBox::SetListIndex(std::int32_t index) {
+  if (index < -1 || index >= ListCount()) core::RaiseVbError(core::VbError::InvalidPropertyValue);
+  Select(index);
+}
+
+void SimListBox::SetRedraw(bool redraw) {
+  ++(redraw ? redrawOns_ : redrawOffs_);
+  redraw_ = redraw;
+}
+
+std::int32_t SimListBox::Width() const {
+  const host::Rect r = desktop_.RectInParent(hwnd_);
+  return r.right - r.left;
+}
+
+void SimListBox::SetWidth(std::int32_t width) {
+  if (width < 0) core::RaiseVbError(core::VbError::InvalidPropertyValue);
+  const host::Rect r = desktop_.RectInParent(hwnd_);
+  desktop_.MoveWindow(hwnd_, r.left, r.top, width, r.bottom - r.top, true);
+}
+
+void SimListBox::SetItemHeight(int pixels) {
+  itemHeight_ = std::max(1, pixels);
+  ClampTop();
+}
+
+void SimListBox::SetTopIndex(std::int32_t index) {
+  top_ = index;
+  ClampTop();
+}
+
+std::int32_t SimListBox::VisibleRowCount() const {
+  const host::Rect client = desktop_.ClientRectOnScreen(hwnd_);
+  return std::max(1, (client.bottom - client.top) / itemHeight_);
+}
+
+void SimListBox::ClampTop() {
+  top_ = std::clamp<std::int32_t>(top_, 0, std::max(0, ListCount() - VisibleRowCount()));
+}
+
+void SimListBox::Select(std::int32_t index) {
+  selected_ = index;
+  if (index >= 0) ScrollIntoView(index);
+}
+
+void SimListBox::ScrollIntoView(std::int32_t index) {
+  const std::int32_t visible = VisibleRowCount();
+  if (index < top_) top_ = index;
+  if (index >= top_ + visible) top_ = index - visible + 1;
+}
+
+std::int32_t SimListBox::RowAtClient(host::Point client) const {
+  const host::Rect area = desktop_.ClientRectOnScreen(hwnd_);
+  if (client.x < 0 || client.y < 0 || client.x >= area.right - area.left || client.y >= area.bottom - area.top) {
+    return -1;
+  }
+  const std::int32_t row = top_ + client.y / itemHeight_;
+  return row < ListCount() ? row : -1;
+}
+
+int SimListBox::ItemFromPt(host::Point screen, bool /*autoScroll*/) {
+  // The sim never scrolls on the caller's behalf: a point off the rows is -1.
+  const host::Rect area = desktop_.ClientRectOnScreen(hwnd_);
+  return RowAtClient({screen.x - area.left, screen.y - area.top});
+}
+
+host::LResult SimListBox::SetCurSel(std::int32_t index) {
+  // -1 clears the selection and still answers LB_ERR, as the system's list box does.
+  if (index == -1) {
+    selected_ = -1;
+    return host::LB_ERR;
+  }
+  if (index < 0 || index >= ListCount()) return host::LB_ERR;
+  Select(index);
+  return index;
+}
+
+host::LResult SimListBox::OnMessage(std::uint32_t msg, host::WParam wParam, host::LParam /*lParam*/) {
+  switch (msg) {
+    case host::LB_GETITEMHEIGHT: return itemHeight_;
+    case host::LB_GETCURSEL: return selected_;
+    case host::LB_SETCURSEL: return SetCurSel(IndexFromWParam(wParam));
+    case LB_GETCOUNT: return ListCount();
+    case LB_GETTOPINDEX: return top_;
+    case LB_SETTOPINDEX: {
+      const std::int32_t index = IndexFromWParam(wParam);
+      if (index < 0 || index >= std::max(1, ListCount())) return host::LB_ERR;
+      SetTopIndex(index);
+      return 0;
+    }
+    default: return 0;
+  }
+}
+
+void SimListBox::OnMouse(std::uint32_t msg, host::Point client, int button, int shift) {
+  auto buttonArg = static_cast<std::int16_t>(button);
+  auto shiftArg = static_cast<std::int16_t>(shift);
+  auto x = static_cast<float>(client.x);
+  auto y = static_cast<float>(client.y);
+  switch (msg) {
+    case host::WM_LBUTTONDOWN:
+    case host::WM_LBUTTONDBLCLK:
+      if (const std::int32_t row = RowAtClient(client); row >= 0) Select(row);
+      break;
+    case host::WM_MOUSEMOVE:
+      // While the left button is held the selection follows the pointer.
+      if ((button & kLeftButton) != 0) {
+        if (const std::int32_t row = RowAtClient(client); row >= 0) Select(row);
+      }
+      if (events_ != nullptr) events_->lst_MouseMove(buttonArg, shiftArg, x, y);
+      break;
+    case host::WM_LBUTTONUP:
+    case host::WM_RBUTTONUP:
+    case host::WM_MBUTTONUP:
+      if (events_ != nullptr) events_->lst_MouseUp(buttonArg, shiftArg, x, y);
+      break;
+    default: break;
+  }
+}
+
+void SimListBox::OnSize() { ClampTop(); }
+
+}  // namespace zelvane::sim

@@ -1,0 +1,81 @@
+#pragma once
+#include <cstdint>
+
+#include "host/screen.h"
+#include "host/surface.h"
+#include "host/sim/sim_window_handler.h"
+
+namespace zelvane::sim {
+
+class SimDesktop;
+
+/// The control's own window on a form. Its outer size is set by the test; the
+/// inner area (ScaleWidth x ScaleHeight, pixels) is the outer size less the
+/// border: 1 pixel for the flat appearance (0), 2 for the sunken one (1).
+/// Children such as the text box are placed in the inner area's coordinates.
+///
+/// Mouse input on the parts no child covers raises UserControl_MouseDown/Move/Up
+/// with inner-area pixels; a press and the following release of the same button
+/// on the surface (the capture holds between them) raise UserControl_Click. A
+/// disabled surface gets no mouse input, nor do its children.
+class SimSurface final : public host::Surface, public SimWindowHandler {
+ public:
+  SimSurface(SimDesktop& desktop, const host::Screen& screen, host::Hwnd parent, host::Rect outerRect,
+             std::int16_t appearance = 1);
+  ~SimSurface() override;
+  SimSurface(const SimSurface&) = delete;
+  SimSurface& operator=(const SimSurface&) = delete;
+
+  // host::Surface
+  void SetEvents(host::SurfaceEvents* events) override { events_ = events; }
+  host::Hwnd hWnd() const override { return hwnd_; }
+  /// Equal to hWnd(), so the draw log names the surface.
+  host::Hdc hDC() override { return static_cast<host::Hdc>(hwnd_); }
+  bool Enabled() const override;
+  void SetEnabled(bool enabled) override;
+  std::int16_t Appearance() const override { return appearance_; }
+  /// 0 or 1; a change fires UserControl_Resize then UserControl_Paint. Other
+  /// values raise VB error 380 and change nothing.
+  void SetAppearance(std::int16_t appearance) override;
+  std::int32_t ScaleWidth() const override;
+  std::int32_t ScaleHeight() const override;
+  std::int32_t Width() const override;
+  std::int16_t ScaleMode() const override { return 3; }
+  /// vbUser (0) means the surface's own pixels; vbContainerPosition and
+  /// vbContainerSize mean the container's unit (SetContainerScaleMode). Other
+  /// unknown modes raise VB error 5.
+  float ScaleX(float width, std::int16_t fromScale, std::int16_t toScale) const override;
+  float ScaleY(float height, std::int16_t fromScale, std::int16_t toScale) const override;
+  void Cls() override;
+
+  // Test helpers
+  /// Sets the outer size; fires UserControl_Resize then UserControl_Paint.
+  void Resize(std::int32_t width, std::int32_t height);
+  /// Fires UserControl_Paint, as when the window is uncovered.
+  void Paint();
+  std::int32_t Height() const;
+  int BorderWidth() const;
+  /// The unit that vbContainerPosition/vbContainerSize convert to (default twips).
+  void SetContainerScaleMode(std::int16_t mode) { containerScaleMode_ = mode; }
+  int ClickCount() const { return clicks_; }
+
+  // SimWindowHandler
+  void OnMouse(std::uint32_t msg, host::Point client, int button, int shift) override;
+  void OnSize() override;
+
+ private:
+  float Convert(float value, std::int16_t from, std::int16_t to, bool horizontal) const;
+  std::int16_t Resolve(std::int16_t mode) const;
+  void FireResizeAndPaint();
+
+  SimDesktop& desktop_;
+  const host::Screen& screen_;
+  host::Hwnd hwnd_ = 0;
+  host::SurfaceEvents* events_ = nullptr;
+  std::int16_t appearance_ = 1;
+  std::int16_t containerScaleMode_ = 1;
+  int pressedButton_ = 0;  // the button of a press on the surface awaiting its release
+  int clicks_ = 0;
+};
+
+}  // namespace zelvane::sim

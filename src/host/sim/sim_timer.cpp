@@ -1,0 +1,29 @@
+#include "host/sim/sim_timer.h"
+
+#include "host/sim/sim_desktop.h"
+
+namespace zelvane::sim {
+
+SimTimer::SimTimer(SimDesktop& desktop) : desktop_(desktop) { desktop_.AddTimer(this); }
+
+SimTimer::~SimTimer() { desktop_.RemoveTimer(this); }
+
+void SimTimer::Restart() { dueMs_ = desktop_.NowMs() + interval_; }
+
+void SimTimer::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  if (enabled_) Restart();
+}
+
+void SimTimer::SetInterval(std::int32_t milliseconds) {
+  interval_ = milliseconds < 0 ? 0 : milliseconds;
+  if (enabled_) Restart();
+}
+
+void SimTimer::Fire() {
+  dueMs_ += interval_;
+  ++ticks_;
+  if (events_ != nullptr) events_->tmr_Timer();
+}
+
+}  // namespace zelvane::sim
