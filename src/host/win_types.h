@@ -40,7 +40,15 @@ inline bool PtInRect(const Rect& r, Point p) {
   return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
 }
 
-using HookProc = LResult (*)(int nCode, WParam wParam, LParam lParam);
+// The system calls hook procedures with its CALLBACK convention, which is stdcall
+// only on 32-bit Windows; the portable procedures must carry it to be handed over.
+#if defined(_WIN32) && !defined(_WIN64)
+#define ZELVANE_CALLBACK __stdcall
+#else
+#define ZELVANE_CALLBACK
+#endif
+
+using HookProc = LResult(ZELVANE_CALLBACK*)(int nCode, WParam wParam, LParam lParam);
 
 // The Win32 constants the portable code uses, with their documented values.
 inline constexpr int GWL_EXSTYLE = -20;
