@@ -1,5 +1,6 @@
 #include "host/sim/sim_timer.h"
 
+#include "core/vb_errors.h"
 #include "host/sim/sim_desktop.h"
 
 namespace zelvane::sim {
@@ -16,7 +17,8 @@ void SimTimer::SetEnabled(bool enabled) {
 }
 
 void SimTimer::SetInterval(std::int32_t milliseconds) {
-  interval_ = milliseconds < 0 ? 0 : milliseconds;
+  if (milliseconds < 0 || milliseconds > 65535) core::RaiseVbError(core::VbError::InvalidPropertyValue);
+  interval_ = milliseconds;
   if (enabled_) Restart();
 }
 

@@ -9,7 +9,8 @@ class SimDesktop;
 
 /// A timer on the desktop's virtual clock. Enabling it (or changing the interval
 /// while enabled) starts a fresh interval from NowMs(); it then ticks every
-/// interval while enabled. An interval of 0 never ticks, as in VB.
+/// interval while enabled. An interval of 0 never ticks, as in VB; intervals
+/// outside 0..65535 raise VB error 380.
 class SimTimer final : public host::Timer {
  public:
   explicit SimTimer(SimDesktop& desktop);
