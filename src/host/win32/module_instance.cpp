@@ -1,0 +1,12 @@
+#include "host/win32/module_instance.h"
+
+namespace zelvane::win32 {
+
+HINSTANCE ThisModule() noexcept {
+  HMODULE module = nullptr;
+  ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(&ThisModule), &module);
+  return module;
+}
+
+}  // namespace zelvane::win32

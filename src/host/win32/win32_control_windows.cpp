@@ -1,0 +1,33 @@
+#include "host/win32/win32_control_windows.h"
+
+#include "host/win32/win32_error.h"
+
+namespace zelvane::win32 {
+namespace {
+
+constexpr UINT_PTR kFilterTimerId = 1;
+
+}  // namespace
+
+Win32ControlWindows::Win32ControlWindows(HWND parent)
+    : surface_(parent),
+      txt_(surface_.hwnd()),
+      lst_(std::make_shared<Win32ListBox>(surface_.hwnd())),
+      tmr_(surface_.hwnd(), kFilterTimerId) {
+  surface_.SetFocusChild(txt_.hwnd());
+}
+
+Win32ControlWindows::~Win32ControlWindows() { lst_->DestroyWindow(); }
+
+void Win32ControlWindows::SetContainerWindow(HWND parent) {
+  if (!::SetParent(surface_.hwnd(), parent)) RaiseLastError(u"SetParent");
+}
+
+void Win32ControlWindows::SetPosition(const RECT& posInParent) {
+  ::MoveWindow(surface_.hwnd(), posInParent.left, posInParent.top, posInParent.right - posInParent.left,
+               posInParent.bottom - posInParent.top, TRUE);
+}
+
+void Win32ControlWindows::Show(bool visible) { ::ShowWindow(surface_.hwnd(), visible ? SW_SHOWNA : SW_HIDE); }
+
+}  // namespace zelvane::win32

@@ -1,0 +1,168 @@
+#include "host/win32/win32_list_box.h"
+
+#include "core/vb_errors.h"
+#include "host/win32/module_instance.h"
+#include "host/win32/vb_input_args.h"
+#include "host/win32/win32_error.h"
+#include "host/win32/window_font.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <new>
+
+namespace zelvane::win32 {
+namespace {
+
+constexpr OLE_COLOR kSystemWindow = 0x80000000u | COLOR_WINDOW;
+constexpr OLE_COLOR kSystemWindowText = 0x80000000u | COLOR_WINDOWTEXT;
+constexpr int kListBoxId = 2;
+
+HWND CreateListBox(HWND parent) {
+  HWND hwnd = ::CreateWindowExW(0, L"LISTBOX", nullptr,
+                                WS_CHILD | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 0, 0, 0,
+                                parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListBoxId)), ThisModule(),
+                                nullptr);
+  if (!hwnd) RaiseLastError(u"CreateWindowExW(LISTBOX)");
+  return hwnd;
+}
+
+}  // namespace
+
+Win32ListBox::Win32ListBox(HWND parent)
+    : window_(CreateListBox(parent)), font_(MakeDefaultFont()), colors_(kSystemWindow, kSystemWindowText) {
+  subclass_.emplace(window_.get(), static_cast<SubclassHandler&>(*this));
+  ::SendMessageW(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.hfont()), FALSE);
+}
+
+Win32ListBox::~Win32ListBox() { DestroyWindow(); }
+
+void Win32ListBox::DestroyWindow() noexcept {
+  events_ = nullptr;
+  subclass_.reset();
+  window_.reset();
+}
+
+void Win32ListBox::OnSubclassedWindowGone() noexcept {
+  subclass_.reset();
+  (void)window_.release();  // the system is destroying it already
+}
+
+bool Win32ListBox::Floats() const { return ::GetAncestor(window_.get(), GA_PARENT) == ::GetDesktopWindow(); }
+
+bool Win32ListBox::Visible() const { return (::GetWindowLongPtrW(window_.get(), GWL_STYLE) & WS_VISIBLE) != 0; }
+
+void Win32ListBox::SetVisible(bool visible) {
+  HWND hwnd = window_.get();
+  if (!visible) {
+    ::ShowWindow(hwnd, SW_HIDE);
+  } else if (Floats()) {
+    // A window of the desktop would fall behind the form at its next activation.
+    ::SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  } else {
+    ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+  }
+}
+
+void Win32ListBox::Clear() { ::SendMessageW(window_.get(), LB_RESETCONTENT, 0, 0); }
+
+void Win32ListBox::AddItem(const std::u16string& item) {
+  const LRESULT row = ::SendMessageW(window_.get(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  if (row == LB_ERRSPACE) throw std::bad_alloc();
+}
+
+std::u16string Win32ListBox::List(std::int32_t index) const {
+  const LRESULT length = ::SendMessageW(window_.get(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length < 0) return {};
+  std::u16string text(static_cast<std::size_t>(length), u'\0');
+  const LRESULT copied =
+      ::SendMessageW(window_.get(), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(std::max<LRESULT>(copied, 0)));
+  return text;
+}
+
+std::int32_t Win32ListBox::ListCount() const {
+  return static_cast<std::int32_t>(::SendMessageW(window_.get(), LB_GETCOUNT, 0, 0));
+}
+
+std::int32_t Win32ListBox::ListIndex() const {
+  return static_cast<std::int32_t>(::SendMessageW(window_.get(), LB_GETCURSEL, 0, 0));
+}
+
+void Win32ListBox::SetListIndex(std::int32_t index) {
+  if (index < -1 || index >= ListCount()) core::RaiseVbError(core::VbError::InvalidPropertyValue);
+  ::SendMessageW(window_.get(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void Win32ListBox::SetRedraw(bool redraw) {
+  ::SendMessageW(window_.get(), WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
+  if (redraw) ::InvalidateRect(window_.get(), nullptr, TRUE);
+}
+
+std::int32_t Win32ListBox::Width() const {
+  RECT rect{};
+  ::GetWindowRect(window_.get(), &rect);
+  return rect.right - rect.left;
+}
+
+void Win32ListBox::SetWidth(std::int32_t width) {
+  RECT rect{};
+  ::GetWindowRect(window_.get(), &rect);
+  ::SetWindowPos(window_.get(), nullptr, 0, 0, std::max(width, 0), rect.bottom - rect.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32ListBox::SetFont(host::FontPtr font) { ApplyFont(window_.get(), font, font_); }
+
+void Win32ListBox::SetBackColor(host::OleColor color) {
+  colors_.SetBackColor(color);
+  ::InvalidateRect(window_.get(), nullptr, TRUE);
+}
+
+void Win32ListBox::SetForeColor(host::OleColor color) {
+  colors_.SetForeColor(color);
+  ::InvalidateRect(window_.get(), nullptr, TRUE);
+}
+
+LRESULT Win32ListBox::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_MOUSEMOVE: return OnMouseMove(hwnd, msg, wParam, lParam);
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: return OnButtonUp(hwnd, msg, wParam, lParam);
+    case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
+    case WM_SETFOCUS: return OnSetFocus(hwnd, msg, wParam, lParam);
+    case OCM_CTLCOLORLISTBOX: return colors_.PrepareDc(reinterpret_cast<HDC>(wParam));
+    default: return ::DefSubclassProc(hwnd, msg, wParam, lParam);
+  }
+}
+
+// The list box tracks the mouse itself first; the control's handlers then see the
+// selection as it left it. After an event only locals are used: the host may have
+// destroyed the control.
+
+LRESULT Win32ListBox::OnMouseMove(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = ::DefSubclassProc(hwnd, msg, wParam, lParam);
+  VbMouseArgs args = MouseArgsFromMessage(msg, wParam, lParam);
+  if (events_) events_->lst_MouseMove(args.button, args.shift, args.x, args.y);
+  return result;
+}
+
+LRESULT Win32ListBox::OnButtonUp(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = ::DefSubclassProc(hwnd, msg, wParam, lParam);
+  VbMouseArgs args = MouseArgsFromMessage(msg, wParam, lParam);
+  if (events_) events_->lst_MouseUp(args.button, args.shift, args.x, args.y);
+  return result;
+}
+
+LRESULT Win32ListBox::OnSetFocus(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = ::DefSubclassProc(hwnd, msg, wParam, lParam);
+  // A press on the list takes the focus (the LISTBOX asks for it); the user goes
+  // on typing in the window that had it.
+  auto previous = reinterpret_cast<HWND>(wParam);
+  if (previous && ::IsWindow(previous) && ::GetWindowThreadProcessId(previous, nullptr) == ::GetCurrentThreadId())
+    ::SetFocus(previous);
+  return result;
+}
+
+}  // namespace zelvane::win32

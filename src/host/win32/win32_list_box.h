@@ -1,0 +1,75 @@
+#pragma once
+#include "host/list_box.h"
+
+#include "host/win32/windows_api.h"
+
+#include <optional>
+
+#include "host/win32/control_colors.h"
+#include "host/win32/font_handle_lease.h"
+#include "host/win32/subclass_handler.h"
+#include "host/win32/unique_handle.h"
+#include "host/win32/window_subclass.h"
+
+namespace zelvane::win32 {
+
+/// The constituent list box: a system LISTBOX, created hidden in the surface, that
+/// the drop-down later moves to the desktop as a floating window. Subclassed for
+/// its mouse events; its colour requests go to the window it was created under,
+/// which reflects them back here, in both places.
+///
+/// While it floats it stays above the other windows (topmost) and never takes the
+/// activation or the keyboard focus: a click on it leaves the focus in the text box.
+class Win32ListBox final : public host::ListBox, private SubclassHandler {
+ public:
+  explicit Win32ListBox(HWND parent);
+  Win32ListBox(const Win32ListBox&) = delete;
+  Win32ListBox& operator=(const Win32ListBox&) = delete;
+  ~Win32ListBox() override;
+
+  host::Hwnd hWnd() const override { return reinterpret_cast<host::Hwnd>(window_.get()); }
+  bool Visible() const override;
+  void SetVisible(bool visible) override;
+  void SetEvents(host::ListBoxEvents* events) override { events_ = events; }
+
+  void Clear() override;
+  /// Appends; running out of memory is std::bad_alloc.
+  void AddItem(const std::u16string& item) override;
+  /// The row's text; "" for a row that does not exist.
+  std::u16string List(std::int32_t index) const override;
+  std::int32_t ListCount() const override;
+  std::int32_t ListIndex() const override;
+  /// -1 clears the selection; below -1 or past the last row is VB error 380.
+  void SetListIndex(std::int32_t index) override;
+  void SetRedraw(bool redraw) override;
+
+  std::int32_t Width() const override;
+  void SetWidth(std::int32_t width) override;
+  host::FontPtr Font() const override { return font_.font(); }
+  void SetFont(host::FontPtr font) override;
+  host::OleColor BackColor() const override { return colors_.BackColor(); }
+  void SetBackColor(host::OleColor color) override;
+  host::OleColor ForeColor() const override { return colors_.ForeColor(); }
+  void SetForeColor(host::OleColor color) override;
+
+  HWND hwnd() const noexcept { return window_.get(); }
+  /// Destroys the window now: once it floats it is no child of the surface, and it
+  /// must not outlive the code of its subclass.
+  void DestroyWindow() noexcept;
+
+ private:
+  LRESULT OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+  void OnSubclassedWindowGone() noexcept override;
+  LRESULT OnMouseMove(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT OnButtonUp(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT OnSetFocus(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  bool Floats() const;
+
+  unique_hwnd window_;
+  std::optional<WindowSubclass> subclass_;
+  host::ListBoxEvents* events_ = nullptr;  // the control; none while it is being built
+  FontHandleLease font_;
+  ControlColors colors_;
+};
+
+}  // namespace zelvane::win32

@@ -1,0 +1,75 @@
+#pragma once
+#include "host/surface.h"
+
+#include "host/win32/windows_api.h"
+
+#include <optional>
+
+#include "host/win32/click_tracker.h"
+#include "host/win32/container_transform.h"
+#include "host/win32/unique_handle.h"
+#include "host/win32/window_dc.h"
+
+namespace zelvane::win32 {
+
+/// The control's own window: a child window of the "ZelvaneSurface" class that
+/// holds the text box and the list box, relays its mouse input and paint requests
+/// to the control, and reflects its children's notifications and colour requests
+/// back to them (as OCM_* messages) so each constituent handles its own.
+class Win32Surface final : public host::Surface {
+ public:
+  /// Creates the window hidden under `parent`, with the sunken border (Appearance 1).
+  explicit Win32Surface(HWND parent);
+  Win32Surface(const Win32Surface&) = delete;
+  Win32Surface& operator=(const Win32Surface&) = delete;
+  ~Win32Surface() override;
+
+  void SetEvents(host::SurfaceEvents* events) override { events_ = events; }
+  host::Hwnd hWnd() const override { return reinterpret_cast<host::Hwnd>(window_.get()); }
+  /// Inside WM_PAINT the paint DC; otherwise a window DC kept until the surface's
+  /// next message.
+  host::Hdc hDC() override;
+  bool Enabled() const override;
+  void SetEnabled(bool enabled) override;
+  std::int16_t Appearance() const override { return appearance_; }
+  /// 0 a flat one-pixel border, 1 a sunken two-pixel edge; anything else VB error 380.
+  void SetAppearance(std::int16_t appearance) override;
+  std::int32_t ScaleWidth() const override;
+  std::int32_t ScaleHeight() const override;
+  std::int32_t Width() const override;
+  std::int16_t ScaleMode() const override { return host::vbPixels; }
+  float ScaleX(float width, std::int16_t fromScale, std::int16_t toScale) const override;
+  float ScaleY(float height, std::int16_t fromScale, std::int16_t toScale) const override;
+  /// Fills the inner area with the background at once, without a Paint.
+  void Cls() override;
+
+  HWND hwnd() const noexcept { return window_.get(); }
+  /// Serves vbContainerPosition and vbContainerSize in ScaleX/ScaleY; without it
+  /// those modes are VB error 5.
+  void SetContainerTransform(ContainerTransform transform) { containerTransform_ = std::move(transform); }
+  /// The child that takes the keyboard focus when the surface is given it.
+  void SetFocusChild(HWND child) noexcept { focusChild_ = child; }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT Dispatch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT OnPaint();
+  LRESULT OnSize();
+  LRESULT OnButtonDown(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT OnButtonUp(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMouseMove(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT OnSetFocus();
+  LRESULT OnReflected(UINT msg, WPARAM wParam, LPARAM lParam);
+  float Scale(float value, std::int16_t fromScale, std::int16_t toScale, bool horizontal) const;
+
+  unique_hwnd window_;
+  host::SurfaceEvents* events_ = nullptr;  // the control; none while it is being built
+  std::int16_t appearance_ = 1;
+  HDC paintDc_ = nullptr;              // set for the length of one WM_PAINT
+  std::optional<WindowDc> drawDc_;     // handed out by hDC() outside WM_PAINT
+  ClickTracker click_;
+  ContainerTransform containerTransform_;
+  HWND focusChild_ = nullptr;
+};
+
+}  // namespace zelvane::win32

@@ -1,0 +1,91 @@
+#pragma once
+#include "host/text_box.h"
+
+#include "host/win32/windows_api.h"
+
+#include <optional>
+
+#include "host/win32/click_tracker.h"
+#include "host/win32/control_colors.h"
+#include "host/win32/font_handle_lease.h"
+#include "host/win32/subclass_handler.h"
+#include "host/win32/unique_handle.h"
+#include "host/win32/window_subclass.h"
+
+namespace zelvane::win32 {
+
+/// The constituent text box: a system EDIT (single line, scrolling sideways) in the
+/// surface, subclassed so its key and mouse input reach the control first, with the
+/// key arguments by reference: what the handler leaves is what the EDIT gets, and 0
+/// swallows the key. Its EN_CHANGE and colour requests come back reflected from the
+/// surface.
+///
+/// KeyPress carries the UTF-16 code unit of WM_CHAR as a 16-bit integer, so units
+/// from 0x8000 up arrive negative (VB's Integer holds them so) and characters outside
+/// the basic plane arrive as two KeyPress calls, one per surrogate.
+class Win32TextBox final : public host::TextBox, private SubclassHandler {
+ public:
+  /// Creates the EDIT visible, at 0,0 with no size, under the surface `parent`.
+  explicit Win32TextBox(HWND parent);
+  Win32TextBox(const Win32TextBox&) = delete;
+  Win32TextBox& operator=(const Win32TextBox&) = delete;
+  ~Win32TextBox() override;
+
+  host::Hwnd hWnd() const override { return reinterpret_cast<host::Hwnd>(window_.get()); }
+  bool Visible() const override;
+  void SetVisible(bool visible) override;
+  void SetEvents(host::TextBoxEvents* events) override { events_ = events; }
+
+  std::u16string Text() const override;
+  /// Raises no Change when the box holds the text already.
+  void SetText(const std::u16string& text) override;
+  std::int32_t SelStart() const override;
+  /// Places the caret, no selection; past the end means at the end; negative is VB error 380.
+  void SetSelStart(std::int32_t start) override;
+  std::int32_t SelLength() const override;
+  /// Selects from SelStart on; negative is VB error 380.
+  void SetSelLength(std::int32_t length) override;
+  std::u16string SelText() const override;
+  /// Replaces the selection (or inserts at the caret), which raises Change.
+  void SetSelText(const std::u16string& text) override;
+
+  bool Enabled() const override;
+  void SetEnabled(bool enabled) override;
+  host::FontPtr Font() const override { return font_.font(); }
+  /// Takes a Win32Font (VB error 13 for any other object); no object keeps the font.
+  void SetFont(host::FontPtr font) override;
+  host::OleColor BackColor() const override { return colors_.BackColor(); }
+  void SetBackColor(host::OleColor color) override;
+  host::OleColor ForeColor() const override { return colors_.ForeColor(); }
+  void SetForeColor(host::OleColor color) override;
+
+  std::int32_t Top() const override;
+  void SetTop(std::int32_t top) override;
+  std::int32_t Width() const override;
+  void SetWidth(std::int32_t width) override;
+  std::int32_t Height() const override;
+  void SetHeight(std::int32_t height) override;
+
+  HWND hwnd() const noexcept { return window_.get(); }
+
+ private:
+  LRESULT OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+  void OnSubclassedWindowGone() noexcept override;
+  LRESULT OnKey(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT OnChar(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT OnButtonDown(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT OnButtonUp(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMouseMove(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT OnDoubleClick(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT OnGetDlgCode(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT OnCommand(WPARAM wParam);
+
+  unique_hwnd window_;
+  std::optional<WindowSubclass> subclass_;
+  host::TextBoxEvents* events_ = nullptr;  // the control; none while it is being built
+  FontHandleLease font_;
+  ControlColors colors_;
+  ClickTracker click_;
+};
+
+}  // namespace zelvane::win32
