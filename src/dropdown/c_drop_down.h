@@ -28,6 +28,8 @@ class cDropDown final : private hooks::IWindowsHook {
   bool Shown() const { return hooked_; }
 
  private:
+  /// Show's steps after taking the control; returns at the first that fails.
+  void PlaceAndWatch(std::int32_t X, std::int32_t Y, std::int32_t Width, std::int32_t Height, bool AutoHide);
   std::int32_t HookProc(std::int32_t nCode, host::WParam wParam, host::LParam lParam, bool& bConsume) override;
 
   host::WindowSystem& windows_;
