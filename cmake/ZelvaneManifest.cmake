@@ -1,0 +1,38 @@
+# Side-by-side manifests take the control's identifiers from its IDL, so the GUIDs
+# are written in one place only.
+set(ZELVANE_IDL ${PROJECT_SOURCE_DIR}/src/com/zelvane_text_box.idl)
+
+function(zelvane_idl_uuid out idl_text keyword name)
+  # The uuid in the attribute block right before "<keyword> <name>".
+  string(REGEX MATCH "uuid\\(([0-9A-Fa-f-]+)\\)[^]]*\\][ \t\r\n]*${keyword}[ \t\r\n]+${name}[ \t\r\n:{]"
+         found "${idl_text}")
+  if(NOT found)
+    message(FATAL_ERROR "no uuid for ${keyword} ${name} in ${ZELVANE_IDL}")
+  endif()
+  string(TOUPPER "${CMAKE_MATCH_1}" id)
+  set(${out} ${id} PARENT_SCOPE)
+endfunction()
+
+# Configures `template` into `output` with ZELVANE_LIBID, ZELVANE_CLSID,
+# ZELVANE_IID_INTERFACE, ZELVANE_IID_EVENTS, ZELVANE_TYPELIB_VERSION,
+# ZELVANE_ASSEMBLY_VERSION and ZELVANE_ASSEMBLY_ARCH.
+function(zelvane_configure_manifest template output)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ZELVANE_IDL})
+  file(READ ${ZELVANE_IDL} idl_text)
+  zelvane_idl_uuid(ZELVANE_LIBID "${idl_text}" library ZelvaneTextBox)
+  zelvane_idl_uuid(ZELVANE_CLSID "${idl_text}" coclass Zelvane)
+  zelvane_idl_uuid(ZELVANE_IID_INTERFACE "${idl_text}" interface _Zelvane)
+  zelvane_idl_uuid(ZELVANE_IID_EVENTS "${idl_text}" dispinterface __Zelvane)
+  string(REGEX MATCH "version\\(([0-9]+\\.[0-9]+)\\)[^]]*\\][ \t\r\n]*library" found "${idl_text}")
+  if(NOT found)
+    message(FATAL_ERROR "no type library version in ${ZELVANE_IDL}")
+  endif()
+  set(ZELVANE_TYPELIB_VERSION ${CMAKE_MATCH_1})
+  set(ZELVANE_ASSEMBLY_VERSION ${PROJECT_VERSION}.0)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(ZELVANE_ASSEMBLY_ARCH amd64)
+  else()
+    set(ZELVANE_ASSEMBLY_ARCH x86)
+  endif()
+  configure_file(${template} ${output} @ONLY)
+endfunction()

@@ -1,0 +1,105 @@
+#include "demo_form.h"
+
+#include "com_error.h"
+#include "sample_lists.h"
+#include "screen_capture.h"
+
+namespace zelvane::demo {
+
+namespace {
+
+constexpr int kClientWidth = 580;
+constexpr int kClientHeight = 290;
+constexpr RECT kCitiesArea{16, 112, 276, 136};
+constexpr RECT kSearchesArea{304, 112, 564, 136};
+
+constexpr wchar_t kHint[] =
+    L"Type the first letters of a city (try \"be\" or \"m\") and pause: the earlier entries that begin with "
+    L"them drop down. Down and Up choose a row, Enter or a click takes it; Enter on new text remembers it. "
+    L"The button at the right of the first box opens the list at any time. Every event is printed in the "
+    L"console.";
+
+unique_hwnd CreateForm(const WindowClass& cls) {
+  RECT frame{0, 0, kClientWidth, kClientHeight};
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+  ::AdjustWindowRectEx(&frame, style, FALSE, 0);
+  HWND form = ::CreateWindowExW(0, cls.name(), L"ZelvaneTextBox demo", style, 40, 40, frame.right - frame.left,
+                                frame.bottom - frame.top, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+  if (!form) ThrowLastError("creating the demo form");
+  return unique_hwnd(form);
+}
+
+unique_hwnd CreateLabel(HWND form, const wchar_t* text, RECT where) {
+  HWND label = ::CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | SS_LEFT, where.left, where.top,
+                                 where.right - where.left, where.bottom - where.top, form, nullptr,
+                                 ::GetModuleHandleW(nullptr), nullptr);
+  if (!label) ThrowLastError("creating a label");
+  ::SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  return unique_hwnd(label);
+}
+
+// Through ListFromArray, by reference, as a VB host passes a String array.
+void LoadFromArray(const AutomationObject& control, const std::vector<std::wstring>& most_recent_first) {
+  SAFEARRAYBOUND bound{static_cast<ULONG>(most_recent_first.size()), 1};
+  unique_safearray array(::SafeArrayCreate(VT_BSTR, 1, &bound));
+  if (!array) throw ComError(E_OUTOFMEMORY, "SafeArrayCreate");
+  // ListFromArray adds each element at the front, so the most recent goes last.
+  LONG index = 1;
+  for (auto it = most_recent_first.rbegin(); it != most_recent_first.rend(); ++it, ++index) {
+    unique_bstr item(::SysAllocString(it->c_str()));
+    ThrowIfFailed(::SafeArrayPutElement(array.get(), &index, item.get()), "SafeArrayPutElement");
+  }
+  SAFEARRAY* raw = array.get();
+  Variant by_reference;
+  by_reference.get()->vt = VT_BYREF | VT_ARRAY | VT_BSTR;
+  by_reference.get()->pparray = &raw;
+  control.Call(L"ListFromArray", {by_reference});
+}
+
+}  // namespace
+
+DemoForm::DemoForm(const AxHostLibrary& ax, const EventSink::Handler& handler)
+    : class_(L"ZelvaneDemoForm", &DemoForm::Procedure),
+      window_(CreateForm(class_)),
+      hint_(CreateLabel(window_.get(), kHint, {16, 12, 564, 76})),
+      cities_label_(CreateLabel(window_.get(), L"Recent cities (3D, with the drop-down button):", {16, 90, 276, 108})),
+      searches_label_(CreateLabel(window_.get(), L"Earlier searches (flat, no button):", {304, 90, 564, 108})),
+      cities_(ax, window_.get(), kCitiesArea, L"control1", handler),
+      searches_(ax, window_.get(), kSearchesArea, L"control2", handler) {
+  const auto& cities = cities_.object();
+  cities.Put(L"ShowButton", Variant(true));
+  cities.Put(L"Appearance", Variant(1L));
+  cities.Put(L"StringValue", Variant(AsSavedList(RecentCities())));
+
+  const auto& searches = searches_.object();
+  searches.Put(L"ShowButton", Variant(false));
+  searches.Put(L"Appearance", Variant(0L));
+  LoadFromArray(searches, EarlierSearches());
+}
+
+void DemoForm::Show() const {
+  ::ShowWindow(window_.get(), SW_SHOWNORMAL);
+  ::UpdateWindow(window_.get());
+  ::SetForegroundWindow(window_.get());
+}
+
+RECT DemoForm::ScreenArea() const {
+  RECT area{};
+  ::GetWindowRect(window_.get(), &area);
+  for (const HostedControl* control : {&cities_, &searches_}) {
+    HWND list = control->list();
+    RECT list_area{};
+    if (::IsWindowVisible(list) && ::GetWindowRect(list, &list_area)) area = Union(area, list_area);
+  }
+  return area;
+}
+
+LRESULT CALLBACK DemoForm::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_DESTROY) {
+    ::PostQuitMessage(0);
+    return 0;
+  }
+  return ::DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+}  // namespace zelvane::demo

@@ -1,0 +1,37 @@
+#pragma once
+#include <windows.h>
+
+#include "ax_host_library.h"
+#include "hosted_control.h"
+#include "win_handles.h"
+#include "window_class.h"
+
+namespace zelvane::demo {
+
+/// The demo's form: a hint for the person, a control with the drop-down button and
+/// the three-dimensional look holding recent cities, and a flat control without the
+/// button holding earlier searches.
+class DemoForm {
+ public:
+  DemoForm(const AxHostLibrary& ax, const EventSink::Handler& handler);
+
+  void Show() const;
+  HWND window() const { return window_.get(); }
+  const HostedControl& cities() const { return cities_; }
+  const HostedControl& searches() const { return searches_; }
+  /// The screen area of the form and of any drop-down list open below it.
+  RECT ScreenArea() const;
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+  WindowClass class_;
+  unique_hwnd window_;
+  unique_hwnd hint_;
+  unique_hwnd cities_label_;
+  unique_hwnd searches_label_;
+  HostedControl cities_;
+  HostedControl searches_;
+};
+
+}  // namespace zelvane::demo

@@ -1,0 +1,158 @@
+#include "scripted_run.h"
+
+#include "message_pump.h"
+#include "png_file.h"
+#include "text.h"
+
+namespace zelvane::demo {
+
+namespace {
+
+// A quick typist's gap between keys: shorter than the control's 150 ms filter delay,
+// so a word typed in one go is filtered once, after the last key.
+constexpr unsigned kKeyGapMs = 90;
+constexpr unsigned kDropDownWaitMs = 3000;
+constexpr unsigned kEventWaitMs = 2000;
+
+void Say(const std::string& what) { PrintLine("demo: " + what); }
+
+POINT CenterOf(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+RECT WindowArea(HWND hwnd) {
+  RECT r{};
+  ::GetWindowRect(hwnd, &r);
+  return r;
+}
+
+std::wstring RowText(HWND list, int row) {
+  auto length = ::SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
+  if (length < 0) return {};
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  ::SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(length));
+  return text;
+}
+
+}  // namespace
+
+ScriptedRun::ScriptedRun(const DemoForm& form, const EventLog& log, std::wstring out_dir)
+    : form_(form), log_(log), out_dir_(std::move(out_dir)), input_(kKeyGapMs) {}
+
+void ScriptedRun::Expect(bool condition, const std::string& failure) {
+  if (condition) return;
+  failures_.push_back(failure);
+  Say("FAILED: " + failure);
+}
+
+void ScriptedRun::Screenshot(const wchar_t* file) {
+  PumpFor(150);  // let the last paints land before the screen is read
+  std::wstring path = out_dir_ + L"\\" + file;
+  WritePng(CaptureScreen(form_.ScreenArea()), path);
+  screenshots_.push_back(path);
+  Say("screenshot " + ToUtf8(path));
+}
+
+void ScriptedRun::ClickInto(const HostedControl& control) {
+  Say("clicking into " + ToUtf8(control.name()));
+  input_.MoveTo(CenterOf(WindowArea(control.editor())));
+  input_.LeftDown();
+  input_.LeftUp();
+  Expect(PumpUntil([&] { return ::GetFocus() == control.editor(); }, kEventWaitMs),
+         ToUtf8(control.name()) + "'s text box did not take the focus");
+}
+
+void ScriptedRun::TypeUntilDropDown(const HostedControl& control, const char* text) {
+  Say(std::string("typing \"") + text + "\" into " + ToUtf8(control.name()));
+  input_.Type(text);
+  HWND list = control.list();
+  bool open = PumpUntil([&] { return ::IsWindowVisible(list) && log_.Saw(control.name(), L"DropDownList"); },
+                        kDropDownWaitMs);
+  Expect(open, ToUtf8(control.name()) + "'s list did not drop down after the filter delay");
+  if (open)
+    Say("drop-down open with " + std::to_string(::SendMessageW(list, LB_GETCOUNT, 0, 0)) + " rows");
+}
+
+void ScriptedRun::HoverRow(const HostedControl& control, int row) {
+  HWND list = control.list();
+  RECT item{};
+  if (::SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)) == LB_ERR) {
+    Expect(false, "the list has no row " + std::to_string(row));
+    return;
+  }
+  POINT at = CenterOf(item);
+  ::ClientToScreen(list, &at);
+  Say("moving the mouse over row " + std::to_string(row) + " (" + ToUtf8(RowText(list, row)) + ")");
+  input_.MoveTo(at);
+  Expect(PumpUntil([&] { return ::SendMessageW(list, LB_GETCURSEL, 0, 0) == row; }, kEventWaitMs),
+         "the row under the mouse was not highlighted");
+}
+
+void ScriptedRun::AcceptWithKeyboard(const HostedControl& control) {
+  HWND list = control.list();
+  input_.Key(VK_DOWN);
+  auto row = static_cast<int>(::SendMessageW(list, LB_GETCURSEL, 0, 0));
+  std::wstring chosen = RowText(list, row);
+  Say("Down selected row " + std::to_string(row) + " (" + ToUtf8(chosen) + "); pressing Enter");
+  input_.Key(VK_RETURN);
+  Expect(PumpUntil([&] { return log_.Saw(control.name(), L"ListClick"); }, kEventWaitMs),
+         "Enter on a selected row raised no ListClick");
+  std::wstring text = control.object().Get(L"Text").AsString();
+  Expect(text == chosen, "the text is \"" + ToUtf8(text) + "\", not the accepted row");
+  Expect(!::IsWindowVisible(list), "the list stayed open after Enter");
+}
+
+void ScriptedRun::PressButton(const HostedControl& control) {
+  RECT area = WindowArea(control.control_window());
+  // The button fills a strip at the right edge, 240 twips wide.
+  POINT button{area.right - 6, (area.top + area.bottom) / 2};
+  Say("pressing the drop-down button of " + ToUtf8(control.name()));
+  input_.MoveTo(button);
+  input_.LeftDown();
+  Expect(PumpUntil([&] { return log_.Saw(control.name(), L"MouseDown"); }, kEventWaitMs),
+         "pressing the button raised no MouseDown");
+  Screenshot(L"button-pushed.png");
+  input_.LeftUp();
+  Expect(PumpUntil([&] { return log_.Saw(control.name(), L"ButtonClick"); }, kEventWaitMs),
+         "releasing the button raised no ButtonClick");
+  PumpFor(300);
+}
+
+void ScriptedRun::CheckEvents(const HostedControl& control, const std::vector<std::wstring>& names) {
+  for (const auto& name : log_.Missing(control.name(), names))
+    Expect(false, ToUtf8(control.name()) + " never raised " + ToUtf8(name));
+}
+
+void ScriptedRun::CheckScreenshots() {
+  for (const auto& path : screenshots_) Expect(IsValidPng(path), ToUtf8(path) + " is not a valid PNG");
+}
+
+int ScriptedRun::Execute() {
+  const auto& cities = form_.cities();
+  const auto& searches = form_.searches();
+  PumpFor(500);  // the form's first paint
+  ClickInto(cities);
+  Screenshot(L"closed.png");
+
+  TypeUntilDropDown(cities, "be");
+  HoverRow(cities, 2);
+  Screenshot(L"dropdown.png");
+  AcceptWithKeyboard(cities);
+  PressButton(cities);
+
+  ClickInto(searches);
+  TypeUntilDropDown(searches, "rec");
+  AcceptWithKeyboard(searches);
+
+  CheckEvents(cities, {L"DropDownList", L"CloseUpList", L"ListClick", L"Change", L"KeyDown", L"KeyPress", L"KeyUp",
+                       L"ButtonClick", L"MouseDown", L"MouseUp"});
+  CheckEvents(searches, {L"DropDownList", L"CloseUpList", L"ListClick", L"Change"});
+  CheckScreenshots();
+  if (!failures_.empty()) {
+    Say(std::to_string(failures_.size()) + " check(s) failed");
+    return 1;
+  }
+  Say("every expected event arrived (" + std::to_string(log_.size()) + " events); screenshots are valid PNGs");
+  return 0;
+}
+
+}  // namespace zelvane::demo

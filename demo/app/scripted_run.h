@@ -1,0 +1,42 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "demo_form.h"
+#include "event_log.h"
+#include "user_input.h"
+
+namespace zelvane::demo {
+
+/// The demo played by itself, as a person would: types into the first control until
+/// its list drops down, hovers a row, accepts one with the keyboard, presses the
+/// drop-down button, then picks a search in the second control. Writes closed.png,
+/// dropdown.png and button-pushed.png into the output folder and checks that every
+/// expected event arrived.
+class ScriptedRun {
+ public:
+  ScriptedRun(const DemoForm& form, const EventLog& log, std::wstring out_dir);
+
+  /// 0 when every step, event and screenshot checked out; 1 otherwise.
+  int Execute();
+
+ private:
+  void ClickInto(const HostedControl& control);
+  void TypeUntilDropDown(const HostedControl& control, const char* text);
+  void HoverRow(const HostedControl& control, int row);
+  void AcceptWithKeyboard(const HostedControl& control);
+  void PressButton(const HostedControl& control);
+  void Screenshot(const wchar_t* file);
+  void CheckEvents(const HostedControl& control, const std::vector<std::wstring>& names);
+  void CheckScreenshots();
+  void Expect(bool condition, const std::string& failure);
+
+  const DemoForm& form_;
+  const EventLog& log_;
+  std::wstring out_dir_;
+  UserInput input_;
+  std::vector<std::wstring> screenshots_;
+  std::vector<std::string> failures_;
+};
+
+}  // namespace zelvane::demo

@@ -1,0 +1,26 @@
+#pragma once
+#include <windows.h>
+
+#include "com_ptr.h"
+#include "win_handles.h"
+
+namespace zelvane::demo {
+
+/// The system's ActiveX host window class "AtlAxWin" from atl.dll: a window whose
+/// title is a ProgID creates, sites and in-place activates that control.
+class AxHostLibrary {
+ public:
+  AxHostLibrary();
+  AxHostLibrary(const AxHostLibrary&) = delete;
+  AxHostLibrary& operator=(const AxHostLibrary&) = delete;
+
+  /// The control that the host window `host` holds.
+  com_ptr<IUnknown> ControlOf(HWND host) const;
+
+ private:
+  using GetControlProc = HRESULT(WINAPI*)(HWND, IUnknown**);
+  unique_hmodule atl_;
+  GetControlProc get_control_ = nullptr;
+};
+
+}  // namespace zelvane::demo

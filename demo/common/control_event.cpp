@@ -1,0 +1,28 @@
+#include "control_event.h"
+
+#include <cstdio>
+
+#include "text.h"
+
+namespace zelvane::demo {
+
+double ControlEvent::Argument(const std::wstring& argument, double fallback) const {
+  for (const auto& a : arguments)
+    if (a.name == argument) return a.value;
+  return fallback;
+}
+
+std::string ControlEvent::Line() const {
+  std::string line = ToUtf8(control) + " " + ToUtf8(name);
+  for (const auto& a : arguments) {
+    char value[32];
+    if (a.integral)
+      std::snprintf(value, sizeof value, "%ld", static_cast<long>(a.value));
+    else
+      std::snprintf(value, sizeof value, "%g", a.value);
+    line += " " + ToUtf8(a.name) + "=" + value;
+  }
+  return line;
+}
+
+}  // namespace zelvane::demo

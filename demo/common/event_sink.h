@@ -1,0 +1,45 @@
+#pragma once
+#include <windows.h>
+#include <oaidl.h>
+
+#include <functional>
+#include <string>
+
+#include "com_ptr.h"
+#include "control_event.h"
+
+namespace zelvane::demo {
+
+/// Receives a control's events as a dispatch sink of its source interface and hands
+/// each one, decoded through the interface's type information, to a callback.
+class EventSink final : public IDispatch {
+ public:
+  using Handler = std::function<void(const ControlEvent&)>;
+
+  /// A new sink with one reference, which the caller owns.
+  static com_ptr<IDispatch> Create(std::wstring control, const IID& source, com_ptr<ITypeInfo> info,
+                                   Handler handler);
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override;
+  ULONG STDMETHODCALLTYPE AddRef() override;
+  ULONG STDMETHODCALLTYPE Release() override;
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid,
+                                          DISPID* ids) override;
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params,
+                                   VARIANT* result, EXCEPINFO* excep, UINT* arg_err) override;
+
+ private:
+  EventSink(std::wstring control, const IID& source, com_ptr<ITypeInfo> info, Handler handler);
+  ~EventSink() = default;
+  ControlEvent Decode(DISPID id, const DISPPARAMS& params) const;
+
+  LONG refs_ = 1;
+  std::wstring control_;
+  IID source_;
+  com_ptr<ITypeInfo> info_;
+  Handler handler_;
+};
+
+}  // namespace zelvane::demo

@@ -1,0 +1,28 @@
+#pragma once
+#include <windows.h>
+
+#include <string_view>
+
+namespace zelvane::demo {
+
+/// Input as a person makes it, through the system's input queue (SendInput), with
+/// the messages it causes handled between the steps.
+class UserInput {
+ public:
+  /// `key_gap_ms`: the time between one key and the next, as a quick typist leaves.
+  explicit UserInput(unsigned key_gap_ms) : key_gap_ms_(key_gap_ms) {}
+
+  /// Presses and releases one virtual key.
+  void Key(WORD vk) const;
+  /// Types lower-case letters, digits and spaces key by key.
+  void Type(std::string_view text) const;
+  /// Moves the pointer to a screen point in a few steps, as a hand does.
+  void MoveTo(POINT screen) const;
+  void LeftDown() const;
+  void LeftUp() const;
+
+ private:
+  unsigned key_gap_ms_;
+};
+
+}  // namespace zelvane::demo

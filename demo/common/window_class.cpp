@@ -1,0 +1,20 @@
+#include "window_class.h"
+
+#include "com_error.h"
+
+namespace zelvane::demo {
+
+WindowClass::WindowClass(const wchar_t* name, WNDPROC procedure) : name_(name) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = ::GetModuleHandleW(nullptr);
+  wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = name;
+  if (!::RegisterClassExW(&wc)) ThrowLastError("RegisterClassEx");
+}
+
+WindowClass::~WindowClass() { ::UnregisterClassW(name_, ::GetModuleHandleW(nullptr)); }
+
+}  // namespace zelvane::demo

@@ -1,0 +1,75 @@
+#include "autocomplete_latency.h"
+
+#include <shldisp.h>
+#include <shlguid.h>
+
+#include <memory>
+
+#include "com_error.h"
+#include "com_ptr.h"
+#include "message_pump.h"
+#include "probe_window.h"
+#include "stopwatch.h"
+#include "string_enumerator.h"
+
+namespace zelvane::demo {
+
+namespace {
+
+constexpr unsigned kTimeoutMs = 120000;
+
+// The shell's suggestion window and the list box inside it.
+HWND SuggestionList() {
+  HWND popup = ::FindWindowW(L"Auto-Suggest Dropdown", nullptr);
+  if (!popup || !::IsWindowVisible(popup)) return nullptr;
+  HWND child = nullptr;
+  while ((child = ::FindWindowExW(popup, child, nullptr, nullptr)) != nullptr) {
+    wchar_t name[32] = {};
+    ::GetClassNameW(child, name, 32);
+    if (::lstrcmpiW(name, L"ListBox") == 0) return child;
+  }
+  return nullptr;
+}
+
+bool ShowsRows(size_t rows) {
+  HWND list = SuggestionList();
+  return list && ::SendMessageW(list, LB_GETCOUNT, 0, 0) == static_cast<LRESULT>(rows);
+}
+
+double TimeKey(HWND edit, WORD vk, size_t rows) {
+  const double start = NowMs();
+  PostKey(edit, vk);
+  if (!PumpUntil([&] { return ShowsRows(rows); }, kTimeoutMs))
+    throw ComError(E_FAIL, "waiting for the shell's suggestion list");
+  return NowMs() - start;
+}
+
+}  // namespace
+
+AutoCompleteTimes AutoCompleteLatency::Measure(const ItemSet& set) const {
+  unique_hwnd edit(::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 280, 16,
+                                     220, 24, parent_, nullptr, ::GetModuleHandleW(nullptr), nullptr));
+  if (!edit) ThrowLastError("creating the EDIT for the shell's autocomplete");
+  com_ptr<IAutoComplete2> complete;
+  ThrowIfFailed(::CoCreateInstance(CLSID_AutoComplete, nullptr, CLSCTX_INPROC_SERVER, IID_IAutoComplete2,
+                                   complete.put_void()),
+                "creating the shell's autocomplete");
+  auto items = std::make_shared<const std::vector<std::wstring>>(set.items);
+  auto source = StringEnumerator::Create(items);
+  ThrowIfFailed(complete->Init(edit.get(), source.get(), nullptr, nullptr), "IAutoComplete2::Init");
+  ThrowIfFailed(complete->SetOptions(ACO_AUTOSUGGEST), "IAutoComplete2::SetOptions");
+  ::SetFocus(edit.get());
+  PumpFor(100);
+
+  AutoCompleteTimes times;
+  times.first_key_ms = TimeKey(edit.get(), static_cast<WORD>(L'C'), set.matching);
+  PostKey(edit.get(), VK_BACK);
+  PumpUntil([] { return SuggestionList() == nullptr; }, 2000);
+  PumpFor(100);
+  times.again_ms = TimeKey(edit.get(), static_cast<WORD>(L'C'), set.matching);
+  PostKey(edit.get(), VK_BACK);
+  PumpUntil([] { return SuggestionList() == nullptr; }, 2000);
+  return times;
+}
+
+}  // namespace zelvane::demo

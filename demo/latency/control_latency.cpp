@@ -1,0 +1,95 @@
+#include "control_latency.h"
+
+#include "com_error.h"
+#include "message_pump.h"
+#include "stopwatch.h"
+
+namespace zelvane::demo {
+
+namespace {
+
+constexpr RECT kControlArea{16, 16, 256, 40};
+constexpr unsigned kSettleMs = 400;
+constexpr unsigned kFillTimeoutMs = 120000;
+
+std::wstring SavedList(const std::vector<std::wstring>& items) {
+  std::wstring saved;
+  for (const auto& item : items) {
+    if (!saved.empty()) saved += L"\r\n";
+    saved += item;
+  }
+  return saved;
+}
+
+}  // namespace
+
+ControlLatency::ControlLatency(const AxHostLibrary& ax, ProbeWindow& window)
+    : window_(window),
+      control_(ax, window.get(), kControlArea, L"control", [this](const ControlEvent& e) { OnEvent(e); }) {
+  control_.object().Put(L"MaxCount", Variant(32767L));
+}
+
+void ControlLatency::OnEvent(const ControlEvent& event) {
+  if (event.name != L"KeyDown") return;
+  key_down_at_ = NowMs();
+  rows_at_key_down_ = static_cast<long>(::SendMessageW(control_.list(), LB_GETCOUNT, 0, 0));
+}
+
+bool ControlLatency::ListShows(long rows) const {
+  HWND list = control_.list();
+  return ::IsWindowVisible(list) && ::SendMessageW(list, LB_GETCOUNT, 0, 0) == rows;
+}
+
+// An empty text over an empty list filters to nothing and closes the drop-down; then
+// the items go in without any filter running.
+void ControlLatency::Load(const ItemSet& set) {
+  const auto& object = control_.object();
+  object.Call(L"ClearList");
+  object.Put(L"Text", Variant(std::wstring()));
+  PumpUntil([&] { return !::IsWindowVisible(control_.list()); }, kSettleMs);
+  PumpFor(kSettleMs);
+  object.Put(L"StringValue", Variant(SavedList(set.items)));
+  ::SetFocus(control_.editor());
+  PumpFor(50);
+}
+
+double ControlLatency::Measure(const ItemSet& set) {
+  Load(set);
+  const double start = NowMs();
+  PostKey(control_.editor(), static_cast<WORD>(L'C'));
+  if (!PumpUntil([&] { return ListShows(static_cast<long>(set.matching)); }, kFillTimeoutMs))
+    throw ComError(E_FAIL, "waiting for the control's drop-down");
+  return NowMs() - start;
+}
+
+KeyDuringFill ControlLatency::MeasureKeyDuringFill(const ItemSet& all_matching) {
+  Load(all_matching);
+  KeyDuringFill result;
+  result.rows_total = static_cast<long>(all_matching.matching);
+  double posted_at = 0;
+  HWND list = control_.list();
+  PostKey(control_.editor(), static_cast<WORD>(L'C'));
+  PumpFor(5);
+  // Once the fill has started, the second key goes in from a timer tick, which the
+  // control's own message-loop pass dispatches between two rows.
+  window_.StartTicking(10, [&] {
+    auto rows = static_cast<long>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
+    if (rows <= 0 || rows >= result.rows_total) return;
+    window_.StopTicking();
+    result.rows_before = rows;
+    posted_at = NowMs();
+    PostKey(control_.editor(), static_cast<WORD>(L'D'));
+  });
+  const size_t expected = CountStartingWith(all_matching, L"cd");
+  bool refilled = PumpUntil(
+      [&] { return posted_at > 0 && key_down_at_ > posted_at && ListShows(static_cast<long>(expected)); },
+      kFillTimeoutMs);
+  window_.StopTicking();
+  if (!refilled) throw ComError(E_FAIL, "waiting for the refill after a key pressed during the fill");
+  result.to_key_down_ms = key_down_at_ - posted_at;
+  result.rows_at_key_down = rows_at_key_down_;
+  result.to_refilled_ms = NowMs() - posted_at;
+  return result;
+}
+
+}  // namespace zelvane::demo
