@@ -1,0 +1,62 @@
+# Shared by the demo and test commands: package set-up and the Wine environment.
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+JOBS=${JOBS:-$(nproc)}
+
+# Installs the Debian packages that are missing; a no-op when all are present.
+ensure_packages() {
+  local missing=()
+  for p in "$@"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "== installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+BUILD_PACKAGES=(cmake ninja-build g++ git python3)
+TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev)
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64-x86-64
+  binutils-mingw-w64-i686 wine64 wine xvfb xauth)
+
+# A private Wine prefix for this run, made once; Wine's own chatter is silenced.
+setup_wine() {
+  WINE64=$(dpkg -L wine64 | grep 'wine/wine64$' | head -n 1)
+  export WINE64
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  if [ -z "${WINEPREFIX:-}" ]; then
+    WINEPREFIX=$(mktemp -d /tmp/zelvane-wine.XXXXXX)
+    export WINEPREFIX
+    trap 'wineserver_stop' EXIT
+  fi
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "== creating Wine prefix $WINEPREFIX"
+    "$WINE64" wineboot -i >/dev/null 2>&1 || true
+    wineserver_wait
+  fi
+}
+
+wineserver_wait() {
+  local server
+  server=$(dirname "$WINE64")/wineserver
+  [ -x "$server" ] && "$server" -w || true
+}
+
+wineserver_stop() {
+  local server
+  server=$(dirname "$WINE64")/wineserver
+  [ -x "$server" ] && "$server" -k >/dev/null 2>&1 || true
+}
+
+configure_and_build() {
+  local preset=$1
+  shift
+  echo "== build: $preset"
+  cmake --preset "$preset" "$@" >/dev/null
+  cmake --build --preset "$preset" -j "$JOBS"
+}
