@@ -34,5 +34,7 @@ class ControlTest : public ::testing::Test {
 };
 
 using Strings = std::vector<std::u16string>;
+/// Raised events as the recorder logs them.
+using Events = std::vector<std::string>;
 
 }  // namespace zelvane::control
