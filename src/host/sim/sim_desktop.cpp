@@ -227,4 +227,15 @@ void SimDesktop::LogCallLocked(std::string call) {
   if (callLogging_) callLog_.push_back(std::move(call));
 }
 
+bool SimDesktop::EnterFailingLocked(std::string call) {
+  const std::string function = call.substr(0, call.find('('));
+  LogCallLocked(std::move(call));
+  return FailingLocked(function);
+}
+
+bool SimDesktop::RequireLocked(bool condition, std::uint32_t error) {
+  if (!condition) SetLastErrorLocked(error);
+  return condition;
+}
+
 }  // namespace zelvane::sim

@@ -125,6 +125,8 @@ class SimDesktop final : public host::WindowSystem, public host::MessageLoop {
   host::HHook SetWindowsHookExW(int idHook, host::HookProc lpfn, std::uintptr_t hmod,
                                 std::uint32_t dwThreadId) override;
   bool UnhookWindowsHookEx(host::HHook hhk) override;
+  /// Calls the hook after `hhk` in the calling thread's chain; 0 at the end of the
+  /// chain, for hhk 0, and for a handle that was removed meanwhile.
   host::LResult CallNextHookEx(host::HHook hhk, int nCode, host::WParam wParam, host::LParam lParam) override;
   std::uint32_t GetCurrentThreadId() override;
   std::uint32_t GetLastError() override;
@@ -268,6 +270,10 @@ class SimDesktop final : public host::WindowSystem, public host::MessageLoop {
   /// Consumes a FailNext switch for the function, setting the last error.
   bool FailingLocked(std::string_view function);
   void LogCallLocked(std::string call);
+  /// Logs the call ("Name(args)"); true when a FailNext switch for Name makes it fail.
+  bool EnterFailingLocked(std::string call);
+  /// False, with the last error set, when the condition does not hold.
+  bool RequireLocked(bool condition, std::uint32_t error);
   host::LResult RunHookChain(int idHook, int nCode, host::WParam wParam, host::LParam lParam);
   InputResult MouseInput(MouseAction action, host::Point screen, int button, int shift);
   InputResult KeyInput(bool down, int vk, int shift);

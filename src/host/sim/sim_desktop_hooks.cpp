@@ -72,8 +72,7 @@ void SimDesktop::FailNextHookInstall(std::uint32_t errorCode) { FailNext("SetWin
 host::HHook SimDesktop::SetWindowsHookExW(int idHook, host::HookProc lpfn, std::uintptr_t hmod,
                                           std::uint32_t dwThreadId) {
   std::lock_guard lock(mutex_);
-  LogCallLocked(CallText("SetWindowsHookExW", idHook, hmod, dwThreadId));
-  if (FailingLocked("SetWindowsHookExW")) return 0;
+  if (EnterFailingLocked(CallText("SetWindowsHookExW", idHook, hmod, dwThreadId))) return 0;
   std::uint32_t error = ERROR_SUCCESS;
   const bool knownThread = std::any_of(threadIds_.begin(), threadIds_.end(),
                                        [&](const auto& entry) { return entry.second == dwThreadId; });
@@ -86,22 +85,15 @@ host::HHook SimDesktop::SetWindowsHookExW(int idHook, host::HookProc lpfn, std::
   } else if (dwThreadId != 0 && !knownThread) {
     error = ERROR_INVALID_PARAMETER;
   }
-  if (error != ERROR_SUCCESS) {
-    SetLastErrorLocked(error);
-    return 0;
-  }
+  if (!RequireLocked(error == ERROR_SUCCESS, error)) return 0;
   ++hookInstalls_;
   return hooks_.Install(idHook, lpfn, hmod, dwThreadId);
 }
 
 bool SimDesktop::UnhookWindowsHookEx(host::HHook hhk) {
   std::lock_guard lock(mutex_);
-  LogCallLocked(CallText("UnhookWindowsHookEx", hhk));
-  if (FailingLocked("UnhookWindowsHookEx")) return false;
-  if (!hooks_.Remove(hhk)) {
-    SetLastErrorLocked(ERROR_INVALID_HOOK_HANDLE);
-    return false;
-  }
+  if (EnterFailingLocked(CallText("UnhookWindowsHookEx", hhk))) return false;
+  if (!RequireLocked(hooks_.Remove(hhk), ERROR_INVALID_HOOK_HANDLE)) return false;
   ++hookRemovals_;
   return true;
 }
@@ -154,19 +146,15 @@ std::uint32_t SimDesktop::FormatMessageW(std::uint32_t dwFlags, std::uint32_t dw
                                          std::uint32_t dwLanguageId, char16_t* lpBuffer, std::uint32_t nSize) {
   std::lock_guard lock(mutex_);
   LogCallLocked(CallText("FormatMessageW", dwFlags, dwMessageId, dwLanguageId, nSize));
-  if ((dwFlags & host::FORMAT_MESSAGE_FROM_SYSTEM) == 0 || lpBuffer == nullptr) {
-    SetLastErrorLocked(ERROR_INVALID_PARAMETER);
+  if (!RequireLocked((dwFlags & host::FORMAT_MESSAGE_FROM_SYSTEM) != 0 && lpBuffer != nullptr,
+                     ERROR_INVALID_PARAMETER)) {
     return 0;
   }
   const auto* entry = std::find_if(std::begin(kSystemTexts), std::end(kSystemTexts),
                                    [&](const SystemText& t) { return t.code == dwMessageId; });
-  if (entry == std::end(kSystemTexts)) {
-    SetLastErrorLocked(ERROR_MR_MID_NOT_FOUND);
-    return 0;
-  }
   // The text and its terminating NUL must fit.
-  if (entry->text.size() >= nSize) {
-    SetLastErrorLocked(ERROR_INSUFFICIENT_BUFFER);
+  if (!RequireLocked(entry != std::end(kSystemTexts), ERROR_MR_MID_NOT_FOUND) ||
+      !RequireLocked(entry->text.size() < nSize, ERROR_INSUFFICIENT_BUFFER)) {
     return 0;
   }
   std::copy(entry->text.begin(), entry->text.end(), lpBuffer);

@@ -14,14 +14,9 @@ constexpr std::uint32_t ERROR_INVALID_INDEX = 1413;
 
 bool SimDesktop::GetWindowRect(host::Hwnd hWnd, host::Rect* rect) {
   std::lock_guard lock(mutex_);
-  LogCallLocked(CallText("GetWindowRect", hWnd));
-  if (FailingLocked("GetWindowRect")) return false;
-  if (!windows_.Contains(hWnd)) {
-    SetLastErrorLocked(ERROR_INVALID_WINDOW_HANDLE);
-    return false;
-  }
-  if (rect == nullptr) {
-    SetLastErrorLocked(ERROR_INVALID_PARAMETER);
+  if (EnterFailingLocked(CallText("GetWindowRect", hWnd))) return false;
+  if (!RequireLocked(windows_.Contains(hWnd), ERROR_INVALID_WINDOW_HANDLE) ||
+      !RequireLocked(rect != nullptr, ERROR_INVALID_PARAMETER)) {
     return false;
   }
   *rect = windows_.WindowRectOnScreen(hWnd);
@@ -30,26 +25,17 @@ bool SimDesktop::GetWindowRect(host::Hwnd hWnd, host::Rect* rect) {
 
 bool SimDesktop::GetCursorPos(host::Point* point) {
   std::lock_guard lock(mutex_);
-  LogCallLocked(CallText("GetCursorPos"));
-  if (FailingLocked("GetCursorPos")) return false;
-  if (point == nullptr) {
-    SetLastErrorLocked(ERROR_INVALID_PARAMETER);
-    return false;
-  }
+  if (EnterFailingLocked(CallText("GetCursorPos"))) return false;
+  if (!RequireLocked(point != nullptr, ERROR_INVALID_PARAMETER)) return false;
   *point = cursor_;
   return true;
 }
 
 bool SimDesktop::ScreenToClient(host::Hwnd hWnd, host::Point* point) {
   std::lock_guard lock(mutex_);
-  LogCallLocked(CallText("ScreenToClient", hWnd));
-  if (FailingLocked("ScreenToClient")) return false;
-  if (!windows_.Contains(hWnd)) {
-    SetLastErrorLocked(ERROR_INVALID_WINDOW_HANDLE);
-    return false;
-  }
-  if (point == nullptr) {
-    SetLastErrorLocked(ERROR_INVALID_PARAMETER);
+  if (EnterFailingLocked(CallText("ScreenToClient", hWnd))) return false;
+  if (!RequireLocked(windows_.Contains(hWnd), ERROR_INVALID_WINDOW_HANDLE) ||
+      !RequireLocked(point != nullptr, ERROR_INVALID_PARAMETER)) {
     return false;
   }
   const host::Rect client = windows_.ClientRectOnScreen(hWnd);
@@ -66,10 +52,7 @@ host::LResult SimDesktop::SendMessageW(host::Hwnd hWnd, std::uint32_t msg, host:
     LogCallLocked(CallText("SendMessageW", hWnd, msg, wParam, lParam));
     sentLog_.push_back({hWnd, msg, wParam, lParam});
     const auto* w = windows_.Find(hWnd);
-    if (w == nullptr) {
-      SetLastErrorLocked(ERROR_INVALID_WINDOW_HANDLE);
-      return 0;
-    }
+    if (!RequireLocked(w != nullptr, ERROR_INVALID_WINDOW_HANDLE)) return 0;
     handler = w->handler;
   }
   return handler == nullptr ? 0 : handler->OnMessage(msg, wParam, lParam);
@@ -89,13 +72,9 @@ int SimDesktop::LBItemFromPt(host::Hwnd hLB, host::Point pt, bool bAutoScroll) {
 
 std::intptr_t SimDesktop::GetWindowLongPtrW(host::Hwnd hWnd, int nIndex) {
   std::lock_guard lock(mutex_);
-  LogCallLocked(CallText("GetWindowLongPtrW", hWnd, nIndex));
-  if (FailingLocked("GetWindowLongPtrW")) return 0;
+  if (EnterFailingLocked(CallText("GetWindowLongPtrW", hWnd, nIndex))) return 0;
   const auto* w = windows_.Find(hWnd);
-  if (w == nullptr) {
-    SetLastErrorLocked(ERROR_INVALID_WINDOW_HANDLE);
-    return 0;
-  }
+  if (!RequireLocked(w != nullptr, ERROR_INVALID_WINDOW_HANDLE)) return 0;
   if (nIndex == host::GWL_STYLE) return w->style;
   if (nIndex == host::GWL_EXSTYLE) return w->exStyle;
   SetLastErrorLocked(ERROR_INVALID_INDEX);
@@ -104,20 +83,13 @@ std::intptr_t SimDesktop::GetWindowLongPtrW(host::Hwnd hWnd, int nIndex) {
 
 std::intptr_t SimDesktop::SetWindowLongPtrW(host::Hwnd hWnd, int nIndex, std::intptr_t dwNewLong) {
   std::lock_guard lock(mutex_);
-  LogCallLocked(CallText("SetWindowLongPtrW", hWnd, nIndex, dwNewLong));
-  if (FailingLocked("SetWindowLongPtrW")) return 0;
+  if (EnterFailingLocked(CallText("SetWindowLongPtrW", hWnd, nIndex, dwNewLong))) return 0;
   auto* w = windows_.Find(hWnd);
-  if (w == nullptr) {
-    SetLastErrorLocked(ERROR_INVALID_WINDOW_HANDLE);
-    return 0;
-  }
+  if (!RequireLocked(w != nullptr, ERROR_INVALID_WINDOW_HANDLE)) return 0;
   // Like Win32, writing WS_VISIBLE or WS_DISABLED through the style changes the
   // flag itself, without any z-order change.
   std::intptr_t* field = nIndex == host::GWL_STYLE ? &w->style : nIndex == host::GWL_EXSTYLE ? &w->exStyle : nullptr;
-  if (field == nullptr) {
-    SetLastErrorLocked(ERROR_INVALID_INDEX);
-    return 0;
-  }
+  if (!RequireLocked(field != nullptr, ERROR_INVALID_INDEX)) return 0;
   return std::exchange(*field, dwNewLong);
 }
 
@@ -125,13 +97,9 @@ bool SimDesktop::MoveWindow(host::Hwnd hWnd, int X, int Y, int nWidth, int nHeig
   SimWindowHandler* resized = nullptr;
   {
     std::lock_guard lock(mutex_);
-    LogCallLocked(CallText("MoveWindow", hWnd, X, Y, nWidth, nHeight, bRepaint));
-    if (FailingLocked("MoveWindow")) return false;
+    if (EnterFailingLocked(CallText("MoveWindow", hWnd, X, Y, nWidth, nHeight, bRepaint))) return false;
     auto* w = windows_.Find(hWnd);
-    if (w == nullptr || hWnd == windows_.Desktop()) {
-      SetLastErrorLocked(ERROR_INVALID_WINDOW_HANDLE);
-      return false;
-    }
+    if (!RequireLocked(w != nullptr && hWnd != windows_.Desktop(), ERROR_INVALID_WINDOW_HANDLE)) return false;
     // A negative size leaves an empty window, as Win32 does.
     const host::Rect next{X, Y, X + std::max(0, nWidth), Y + std::max(0, nHeight)};
     const bool sizeChanged =
@@ -145,20 +113,16 @@ bool SimDesktop::MoveWindow(host::Hwnd hWnd, int X, int Y, int nWidth, int nHeig
 
 host::Hwnd SimDesktop::SetParent(host::Hwnd hWndChild, host::Hwnd hWndNewParent) {
   std::lock_guard lock(mutex_);
-  LogCallLocked(CallText("SetParent", hWndChild, hWndNewParent));
-  if (FailingLocked("SetParent")) return 0;
+  if (EnterFailingLocked(CallText("SetParent", hWndChild, hWndNewParent))) return 0;
   const auto* w = windows_.Find(hWndChild);
-  if (w == nullptr || (hWndNewParent != 0 && !windows_.Contains(hWndNewParent))) {
-    SetLastErrorLocked(ERROR_INVALID_WINDOW_HANDLE);
+  if (!RequireLocked(w != nullptr && (hWndNewParent == 0 || windows_.Contains(hWndNewParent)),
+                     ERROR_INVALID_WINDOW_HANDLE)) {
     return 0;
   }
   const host::Hwnd previous = w->parent;
   // The position numbers stay as they are and now count in the new parent's
   // client coordinates; the window comes to the top of its new siblings.
-  if (!windows_.Reparent(hWndChild, hWndNewParent)) {
-    SetLastErrorLocked(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
+  if (!RequireLocked(windows_.Reparent(hWndChild, hWndNewParent), ERROR_INVALID_PARAMETER)) return 0;
   return previous;
 }
 
@@ -170,12 +134,8 @@ host::Hwnd SimDesktop::GetDesktopWindow() {
 
 bool SimDesktop::DrawFrameControl(host::Hdc hdc, host::Rect* rect, std::uint32_t uType, std::uint32_t uState) {
   std::lock_guard lock(mutex_);
-  LogCallLocked(CallText("DrawFrameControl", hdc, uType, uState));
-  if (FailingLocked("DrawFrameControl")) return false;
-  if (rect == nullptr) {
-    SetLastErrorLocked(ERROR_INVALID_PARAMETER);
-    return false;
-  }
+  if (EnterFailingLocked(CallText("DrawFrameControl", hdc, uType, uState))) return false;
+  if (!RequireLocked(rect != nullptr, ERROR_INVALID_PARAMETER)) return false;
   drawLog_.push_back({DrawRecord::Kind::FrameControl, hdc, *rect, uType, uState});
   // DFCS_ADJUSTRECT hands back the area inside the control's 2-pixel edges.
   if ((uState & host::DFCS_ADJUSTRECT) != 0) *rect = {rect->left + 2, rect->top + 2, rect->right - 2, rect->bottom - 2};

@@ -4,7 +4,9 @@
 
 #include "core/vb_errors.h"
 #include "host/sim/sim_desktop.h"
+#include "host/sim/rect_size.h"
 #include "host/sim/sim_messages.h"
+#include "host/sim/vb_mouse_args.h"
 
 namespace zelvane::sim {
 namespace {
@@ -51,15 +53,12 @@ void SimListBox::SetRedraw(bool redraw) {
   redraw_ = redraw;
 }
 
-std::int32_t SimListBox::Width() const {
-  const host::Rect r = desktop_.RectInParent(hwnd_);
-  return r.right - r.left;
-}
+std::int32_t SimListBox::Width() const { return RectWidth(desktop_.RectInParent(hwnd_)); }
 
 void SimListBox::SetWidth(std::int32_t width) {
   if (width < 0) core::RaiseVbError(core::VbError::InvalidPropertyValue);
   const host::Rect r = desktop_.RectInParent(hwnd_);
-  desktop_.MoveWindow(hwnd_, r.left, r.top, width, r.bottom - r.top, true);
+  desktop_.MoveWindow(hwnd_, r.left, r.top, width, RectHeight(r), true);
 }
 
 void SimListBox::SetItemHeight(int pixels) {
@@ -73,8 +72,7 @@ void SimListBox::SetTopIndex(std::int32_t index) {
 }
 
 std::int32_t SimListBox::VisibleRowCount() const {
-  const host::Rect client = desktop_.ClientRectOnScreen(hwnd_);
-  return std::max(1, (client.bottom - client.top) / itemHeight_);
+  return std::max(1, RectHeight(desktop_.ClientRectOnScreen(hwnd_)) / itemHeight_);
 }
 
 void SimListBox::ClampTop() {
@@ -94,7 +92,7 @@ void SimListBox::ScrollIntoView(std::int32_t index) {
 
 std::int32_t SimListBox::RowAtClient(host::Point client) const {
   const host::Rect area = desktop_.ClientRectOnScreen(hwnd_);
-  if (client.x < 0 || client.y < 0 || client.x >= area.right - area.left || client.y >= area.bottom - area.top) {
+  if (client.x < 0 || client.y < 0 || client.x >= RectWidth(area) || client.y >= RectHeight(area)) {
     return -1;
   }
   const std::int32_t row = top_ + client.y / itemHeight_;
@@ -136,10 +134,7 @@ host::LResult SimListBox::OnMessage(std::uint32_t msg, host::WParam wParam, host
 }
 
 void SimListBox::OnMouse(std::uint32_t msg, host::Point client, int button, int shift) {
-  auto buttonArg = static_cast<std::int16_t>(button);
-  auto shiftArg = static_cast<std::int16_t>(shift);
-  auto x = static_cast<float>(client.x);
-  auto y = static_cast<float>(client.y);
+  VbMouseArgs a(client, button, shift);
   switch (msg) {
     case host::WM_LBUTTONDOWN:
     case host::WM_LBUTTONDBLCLK:
@@ -150,12 +145,12 @@ void SimListBox::OnMouse(std::uint32_t msg, host::Point client, int button, int 
       if ((button & kLeftButton) != 0) {
         if (const std::int32_t row = RowAtClient(client); row >= 0) Select(row);
       }
-      if (events_ != nullptr) events_->lst_MouseMove(buttonArg, shiftArg, x, y);
+      if (events_ != nullptr) events_->lst_MouseMove(a.button, a.shift, a.x, a.y);
       break;
     case host::WM_LBUTTONUP:
     case host::WM_RBUTTONUP:
     case host::WM_MBUTTONUP:
-      if (events_ != nullptr) events_->lst_MouseUp(buttonArg, shiftArg, x, y);
+      if (events_ != nullptr) events_->lst_MouseUp(a.button, a.shift, a.x, a.y);
       break;
     default: break;
   }

@@ -3,7 +3,9 @@
 #include "core/scale_units.h"
 #include "core/vb_errors.h"
 #include "host/sim/sim_desktop.h"
+#include "host/sim/rect_size.h"
 #include "host/sim/sim_messages.h"
+#include "host/sim/vb_mouse_args.h"
 
 namespace zelvane::sim {
 namespace {
@@ -39,25 +41,13 @@ void SimSurface::SetAppearance(std::int16_t appearance) {
   desktop_.SetBorder(hwnd_, BorderOf(appearance_));  // resizes the inner area: OnSize
 }
 
-std::int32_t SimSurface::ScaleWidth() const {
-  const host::Rect r = desktop_.ClientRectOnScreen(hwnd_);
-  return r.right - r.left;
-}
+std::int32_t SimSurface::ScaleWidth() const { return RectWidth(desktop_.ClientRectOnScreen(hwnd_)); }
 
-std::int32_t SimSurface::ScaleHeight() const {
-  const host::Rect r = desktop_.ClientRectOnScreen(hwnd_);
-  return r.bottom - r.top;
-}
+std::int32_t SimSurface::ScaleHeight() const { return RectHeight(desktop_.ClientRectOnScreen(hwnd_)); }
 
-std::int32_t SimSurface::Width() const {
-  const host::Rect r = desktop_.RectInParent(hwnd_);
-  return r.right - r.left;
-}
+std::int32_t SimSurface::Width() const { return RectWidth(desktop_.RectInParent(hwnd_)); }
 
-std::int32_t SimSurface::Height() const {
-  const host::Rect r = desktop_.RectInParent(hwnd_);
-  return r.bottom - r.top;
-}
+std::int32_t SimSurface::Height() const { return RectHeight(desktop_.RectInParent(hwnd_)); }
 
 int SimSurface::BorderWidth() const { return desktop_.Border(hwnd_); }
 
@@ -84,7 +74,7 @@ void SimSurface::Cls() { desktop_.LogCls(hDC()); }
 
 void SimSurface::Resize(std::int32_t width, std::int32_t height) {
   const host::Rect r = desktop_.RectInParent(hwnd_);
-  const bool sameSize = r.right - r.left == width && r.bottom - r.top == height;
+  const bool sameSize = RectWidth(r) == width && RectHeight(r) == height;
   desktop_.MoveWindow(hwnd_, r.left, r.top, width, height, true);  // a new size arrives through OnSize
   if (sameSize) FireResizeAndPaint();
 }
@@ -102,19 +92,16 @@ void SimSurface::OnSize() { FireResizeAndPaint(); }
 
 void SimSurface::OnMouse(std::uint32_t msg, host::Point client, int button, int shift) {
   if (events_ == nullptr) return;
-  const auto buttonArg = static_cast<std::int16_t>(button);
-  const auto shiftArg = static_cast<std::int16_t>(shift);
-  const auto x = static_cast<float>(client.x);
-  const auto y = static_cast<float>(client.y);
+  const VbMouseArgs a(client, button, shift);
   switch (msg) {
     case host::WM_LBUTTONDOWN:
     case host::WM_RBUTTONDOWN:
     case host::WM_MBUTTONDOWN:
       pressedButton_ = button;
-      events_->UserControl_MouseDown(buttonArg, shiftArg, x, y);
+      events_->UserControl_MouseDown(a.button, a.shift, a.x, a.y);
       break;
     case host::WM_MOUSEMOVE:
-      events_->UserControl_MouseMove(buttonArg, shiftArg, x, y);
+      events_->UserControl_MouseMove(a.button, a.shift, a.x, a.y);
       break;
     case host::WM_LBUTTONUP:
     case host::WM_RBUTTONUP:
@@ -123,7 +110,7 @@ void SimSurface::OnMouse(std::uint32_t msg, host::Point client, int button, int 
       const bool click = pressedButton_ == button && client.x >= 0 && client.y >= 0 && client.x < ScaleWidth() &&
                          client.y < ScaleHeight();
       if (pressedButton_ == button) pressedButton_ = 0;
-      events_->UserControl_MouseUp(buttonArg, shiftArg, x, y);
+      events_->UserControl_MouseUp(a.button, a.shift, a.x, a.y);
       if (click) {
         ++clicks_;
         events_->UserControl_Click();

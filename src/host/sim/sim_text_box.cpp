@@ -4,7 +4,9 @@
 
 #include "core/vb_errors.h"
 #include "host/sim/sim_desktop.h"
+#include "host/sim/rect_size.h"
 #include "host/sim/sim_messages.h"
+#include "host/sim/vb_mouse_args.h"
 
 namespace zelvane::sim {
 namespace {
@@ -103,23 +105,17 @@ std::int32_t SimTextBox::Top() const { return desktop_.RectInParent(hwnd_).top; 
 
 std::int32_t SimTextBox::Left() const { return desktop_.RectInParent(hwnd_).left; }
 
-std::int32_t SimTextBox::Width() const {
-  const host::Rect r = desktop_.RectInParent(hwnd_);
-  return r.right - r.left;
-}
+std::int32_t SimTextBox::Width() const { return RectWidth(desktop_.RectInParent(hwnd_)); }
 
-std::int32_t SimTextBox::Height() const {
-  const host::Rect r = desktop_.RectInParent(hwnd_);
-  return r.bottom - r.top;
-}
+std::int32_t SimTextBox::Height() const { return RectHeight(desktop_.RectInParent(hwnd_)); }
 
 void SimTextBox::Move(host::Rect rect) {
-  desktop_.MoveWindow(hwnd_, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, true);
+  desktop_.MoveWindow(hwnd_, rect.left, rect.top, RectWidth(rect), RectHeight(rect), true);
 }
 
 void SimTextBox::SetTop(std::int32_t top) {
   const host::Rect r = desktop_.RectInParent(hwnd_);
-  Move({r.left, top, r.right, top + (r.bottom - r.top)});
+  Move({r.left, top, r.right, top + RectHeight(r)});
 }
 
 void SimTextBox::SetWidth(std::int32_t width) {
@@ -215,17 +211,14 @@ void SimTextBox::SelectWordAt(std::int32_t position) {
 }
 
 void SimTextBox::OnMouse(std::uint32_t msg, host::Point client, int button, int shift) {
-  auto buttonArg = static_cast<std::int16_t>(button);
-  auto shiftArg = static_cast<std::int16_t>(shift);
-  auto x = static_cast<float>(client.x);
-  auto y = static_cast<float>(client.y);
+  VbMouseArgs a(client, button, shift);
   switch (msg) {
     case host::WM_LBUTTONDOWN:
       desktop_.SetFocus(hwnd_);
       pressed_ = true;
       afterDoubleClick_ = false;
       MoveCaret(PositionFromX(client.x), (shift & kShiftMask) != 0);
-      if (events_ != nullptr) events_->txt_MouseDown(buttonArg, shiftArg, x, y);
+      if (events_ != nullptr) events_->txt_MouseDown(a.button, a.shift, a.x, a.y);
       break;
     case host::WM_LBUTTONDBLCLK:
       // The second press of a double-click raises DblClick instead of MouseDown.
@@ -238,24 +231,24 @@ void SimTextBox::OnMouse(std::uint32_t msg, host::Point client, int button, int 
     case host::WM_MBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDBLCLK:
-      if (events_ != nullptr) events_->txt_MouseDown(buttonArg, shiftArg, x, y);
+      if (events_ != nullptr) events_->txt_MouseDown(a.button, a.shift, a.x, a.y);
       break;
     case host::WM_MOUSEMOVE:
       if (pressed_ && (button & kLeftButton) != 0) MoveCaret(PositionFromX(client.x), true);
-      if (events_ != nullptr) events_->txt_MouseMove(buttonArg, shiftArg, x, y);
+      if (events_ != nullptr) events_->txt_MouseMove(a.button, a.shift, a.x, a.y);
       break;
     case host::WM_LBUTTONUP: {
       const bool click = pressed_ && !afterDoubleClick_ && client.x >= 0 && client.y >= 0 &&
                          client.x < Width() && client.y < Height();
       pressed_ = false;
       afterDoubleClick_ = false;
-      if (events_ != nullptr) events_->txt_MouseUp(buttonArg, shiftArg, x, y);
+      if (events_ != nullptr) events_->txt_MouseUp(a.button, a.shift, a.x, a.y);
       if (click && events_ != nullptr) events_->txt_Click();
       break;
     }
     case host::WM_RBUTTONUP:
     case host::WM_MBUTTONUP:
-      if (events_ != nullptr) events_->txt_MouseUp(buttonArg, shiftArg, x, y);
+      if (events_ != nullptr) events_->txt_MouseUp(a.button, a.shift, a.x, a.y);
       break;
     default: break;
   }

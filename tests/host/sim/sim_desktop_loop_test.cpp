@@ -27,6 +27,17 @@ class TimerLog final : public host::TimerEvents {
   std::string name_;
 };
 
+/// A timer with its log, set to an interval but not yet enabled.
+struct LoggedTimer {
+  LoggedTimer(SimDesktop& desktop, std::vector<std::string>& log, std::string name, std::int32_t interval)
+      : timer(desktop), events(desktop, log, std::move(name)) {
+    timer.SetEvents(&events);
+    timer.SetInterval(interval);
+  }
+  SimTimer timer;
+  TimerLog events;
+};
+
 class LoopTest : public ::testing::Test {
  protected:
   SimDesktop desktop;
@@ -75,29 +86,20 @@ TEST_F(LoopTest, OnPassRunsAtTheStartOfEachPassAndItsPostsRunInThatPass) {
 }
 
 TEST_F(LoopTest, TimersTickEveryIntervalOnTheVirtualClockInTimeOrder) {
-  SimTimer fast(desktop);
-  SimTimer slow(desktop);
-  TimerLog fastLog(desktop, log, "fast");
-  TimerLog slowLog(desktop, log, "slow");
-  fast.SetEvents(&fastLog);
-  slow.SetEvents(&slowLog);
-  fast.SetInterval(100);
-  slow.SetInterval(150);
-  fast.SetEnabled(true);
-  slow.SetEnabled(true);
+  LoggedTimer fast(desktop, log, "fast", 100);
+  LoggedTimer slow(desktop, log, "slow", 150);
+  fast.timer.SetEnabled(true);
+  slow.timer.SetEnabled(true);
   desktop.Advance(300);
   EXPECT_EQ(log, (std::vector<std::string>{"fast@100", "slow@150", "fast@200", "fast@300", "slow@300"}));
   EXPECT_EQ(desktop.NowMs(), 300);
 }
 
 TEST_F(LoopTest, EnablingStartsAFreshInterval) {
-  SimTimer timer(desktop);
-  TimerLog timerLog(desktop, log, "t");
-  timer.SetEvents(&timerLog);
-  timer.SetInterval(150);
-  timer.SetEnabled(true);
+  LoggedTimer t(desktop, log, "t", 150);
+  t.timer.SetEnabled(true);
   desktop.Advance(100);
-  timer.SetEnabled(true);  // restarts: due at 250, not 150
+  t.timer.SetEnabled(true);  // restarts: due at 250, not 150
   desktop.Advance(100);
   EXPECT_TRUE(log.empty());
   desktop.Advance(50);
@@ -105,60 +107,42 @@ TEST_F(LoopTest, EnablingStartsAFreshInterval) {
 }
 
 TEST_F(LoopTest, ATimerCanDisableItselfAndEnableAnotherFromItsCallback) {
-  SimTimer oneShot(desktop);
-  SimTimer other(desktop);
-  TimerLog oneShotLog(desktop, log, "oneShot");
-  TimerLog otherLog(desktop, log, "other");
-  oneShot.SetEvents(&oneShotLog);
-  other.SetEvents(&otherLog);
-  oneShot.SetInterval(150);
-  other.SetInterval(50);
-  oneShotLog.onTick = [&] {
-    oneShot.SetEnabled(false);
-    other.SetEnabled(true);
+  LoggedTimer oneShot(desktop, log, "oneShot", 150);
+  LoggedTimer other(desktop, log, "other", 50);
+  oneShot.events.onTick = [&] {
+    oneShot.timer.SetEnabled(false);
+    other.timer.SetEnabled(true);
   };
-  otherLog.onTick = [&] { other.SetEnabled(false); };
-  oneShot.SetEnabled(true);
+  other.events.onTick = [&] { other.timer.SetEnabled(false); };
+  oneShot.timer.SetEnabled(true);
   desktop.Advance(1000);
   EXPECT_EQ(log, (std::vector<std::string>{"oneShot@150", "other@200"}));
-  EXPECT_EQ(oneShot.TickCount(), 1);
+  EXPECT_EQ(oneShot.timer.TickCount(), 1);
 }
 
 TEST_F(LoopTest, ATimerDestroyedByAnotherTimersCallbackNeverFires) {
-  SimTimer first(desktop);
-  auto second = std::make_unique<SimTimer>(desktop);
-  TimerLog firstLog(desktop, log, "first");
-  TimerLog secondLog(desktop, log, "second");
-  first.SetEvents(&firstLog);
-  second->SetEvents(&secondLog);
-  first.SetInterval(100);
-  second->SetInterval(100);
-  firstLog.onTick = [&] { second.reset(); };
-  first.SetEnabled(true);
-  second->SetEnabled(true);
+  LoggedTimer first(desktop, log, "first", 100);
+  auto second = std::make_unique<LoggedTimer>(desktop, log, "second", 100);
+  first.events.onTick = [&] { second.reset(); };
+  first.timer.SetEnabled(true);
+  second->timer.SetEnabled(true);
   desktop.Advance(250);
   EXPECT_EQ(log, (std::vector<std::string>{"first@100", "first@200"}));
 }
 
 TEST_F(LoopTest, AdvanceRunsQueuedItemsBeforeEachTimerAndAtTheEnd) {
-  SimTimer timer(desktop);
-  TimerLog timerLog(desktop, log, "t");
-  timer.SetEvents(&timerLog);
-  timer.SetInterval(100);
-  timer.SetEnabled(true);
+  LoggedTimer t(desktop, log, "t", 100);
+  t.timer.SetEnabled(true);
   desktop.Post([&] { log.push_back("queued@" + std::to_string(desktop.NowMs())); });
-  timerLog.onTick = [&] { desktop.Post([&] { log.push_back("after tick@" + std::to_string(desktop.NowMs())); }); };
+  t.events.onTick = [&] { desktop.Post([&] { log.push_back("after tick@" + std::to_string(desktop.NowMs())); }); };
   desktop.Advance(150);
   EXPECT_EQ(log, (std::vector<std::string>{"queued@0", "t@100", "after tick@100"}));
   EXPECT_EQ(desktop.PassCount(), 0);
 }
 
 TEST_F(LoopTest, APassAdvancesTheClockByItsDurationAndFiresDueTimers) {
-  SimTimer timer(desktop);
-  TimerLog timerLog(desktop, log, "t");
-  timer.SetEvents(&timerLog);
-  timer.SetInterval(150);
-  timer.SetEnabled(true);
+  LoggedTimer t(desktop, log, "t", 150);
+  t.timer.SetEnabled(true);
   desktop.SetPassDuration(60);
   desktop.DoEvents();
   desktop.DoEvents();
