@@ -36,7 +36,8 @@ class WindowSystem {
   /// FormatMessageW without sources or inserts; returns the characters written.
   virtual std::uint32_t FormatMessageW(std::uint32_t dwFlags, std::uint32_t dwMessageId, std::uint32_t dwLanguageId,
                                        char16_t* lpBuffer, std::uint32_t nSize) = 0;
-  /// The running executable's full path (GetModuleFileNameW of the process module).
+  /// The full path of the component's module (GetModuleFileNameW of the DLL or program
+  /// this code is linked into).
   virtual std::u16string GetModuleFileNameW() = 0;
 };
 
