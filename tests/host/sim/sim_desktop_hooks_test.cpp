@@ -30,7 +30,7 @@ std::string Hex(host::WParam value) {
   return text;
 }
 
-host::LResult FirstMouseHook(int nCode, host::WParam wParam, host::LParam lParam) {
+host::LResult ZELVANE_CALLBACK FirstMouseHook(int nCode, host::WParam wParam, host::LParam lParam) {
   const auto* record = reinterpret_cast<const host::MouseHookStruct*>(lParam);
   Probe::log->push_back("first " + Hex(wParam) + " ht" + std::to_string(record->wHitTestCode) + " at " +
                         std::to_string(record->pt.x) + "," + std::to_string(record->pt.y));
@@ -39,18 +39,18 @@ host::LResult FirstMouseHook(int nCode, host::WParam wParam, host::LParam lParam
   return Probe::desktop->CallNextHookEx(Probe::first, nCode, wParam, lParam);
 }
 
-host::LResult SecondMouseHook(int nCode, host::WParam wParam, host::LParam lParam) {
+host::LResult ZELVANE_CALLBACK SecondMouseHook(int nCode, host::WParam wParam, host::LParam lParam) {
   Probe::log->push_back("second " + Hex(wParam));
   return Probe::desktop->CallNextHookEx(Probe::second, nCode, wParam, lParam);
 }
 
-host::LResult SelfRemovingHook(int nCode, host::WParam wParam, host::LParam lParam) {
+host::LResult ZELVANE_CALLBACK SelfRemovingHook(int nCode, host::WParam wParam, host::LParam lParam) {
   Probe::log->push_back("removing " + Hex(wParam));
   Probe::desktop->UnhookWindowsHookEx(Probe::second);
   return Probe::desktop->CallNextHookEx(Probe::second, nCode, wParam, lParam);
 }
 
-host::LResult KeyboardHook(int nCode, host::WParam wParam, host::LParam lParam) {
+host::LResult ZELVANE_CALLBACK KeyboardHook(int nCode, host::WParam wParam, host::LParam lParam) {
   const bool up = (static_cast<std::uint32_t>(lParam) & 0x80000000u) != 0;
   Probe::log->push_back(std::string("kbd ") + (up ? "up " : "down ") + std::to_string(wParam));
   if (wParam == Probe::consume) return 1;
@@ -136,7 +136,7 @@ TEST_F(HookTest, KeyboardHooksSeeKeysAndCanEatThemWithTheirCharacters) {
 
 // What one thread of the per-thread test saw.
 thread_local int threadHookCalls = 0;
-host::LResult CountingHook(int, host::WParam, host::LParam) {
+host::LResult ZELVANE_CALLBACK CountingHook(int, host::WParam, host::LParam) {
   ++threadHookCalls;
   return 0;
 }
