@@ -4,7 +4,6 @@
 #include "host/win32/module_instance.h"
 #include "host/win32/vb_input_args.h"
 #include "host/win32/win32_error.h"
-#include "host/win32/window_font.h"
 
 #include <commctrl.h>
 
@@ -14,8 +13,6 @@
 namespace zelvane::win32 {
 namespace {
 
-constexpr OLE_COLOR kSystemWindow = 0x80000000u | COLOR_WINDOW;
-constexpr OLE_COLOR kSystemWindowText = 0x80000000u | COLOR_WINDOWTEXT;
 constexpr int kListBoxId = 2;
 
 HWND CreateListBox(HWND parent) {
@@ -30,9 +27,8 @@ HWND CreateListBox(HWND parent) {
 }  // namespace
 
 Win32ListBox::Win32ListBox(HWND parent)
-    : window_(CreateListBox(parent)), font_(MakeDefaultFont()), colors_(kSystemWindow, kSystemWindowText) {
+    : window_(CreateListBox(parent)), look_(window_.get()) {
   subclass_.emplace(window_.get(), static_cast<SubclassHandler&>(*this));
-  ::SendMessageW(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.hfont()), FALSE);
 }
 
 Win32ListBox::~Win32ListBox() { DestroyWindow(); }
@@ -112,17 +108,11 @@ void Win32ListBox::SetWidth(std::int32_t width) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Win32ListBox::SetFont(host::FontPtr font) { ApplyFont(window_.get(), font, font_); }
+void Win32ListBox::SetFont(host::FontPtr font) { look_.SetFont(window_.get(), font); }
 
-void Win32ListBox::SetBackColor(host::OleColor color) {
-  colors_.SetBackColor(color);
-  ::InvalidateRect(window_.get(), nullptr, TRUE);
-}
+void Win32ListBox::SetBackColor(host::OleColor color) { look_.SetBackColor(window_.get(), color); }
 
-void Win32ListBox::SetForeColor(host::OleColor color) {
-  colors_.SetForeColor(color);
-  ::InvalidateRect(window_.get(), nullptr, TRUE);
-}
+void Win32ListBox::SetForeColor(host::OleColor color) { look_.SetForeColor(window_.get(), color); }
 
 LRESULT Win32ListBox::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
@@ -132,7 +122,7 @@ LRESULT Win32ListBox::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPAR
     case WM_MBUTTONUP: return OnButtonUp(hwnd, msg, wParam, lParam);
     case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
     case WM_SETFOCUS: return OnSetFocus(hwnd, msg, wParam, lParam);
-    case OCM_CTLCOLORLISTBOX: return colors_.PrepareDc(reinterpret_cast<HDC>(wParam));
+    case OCM_CTLCOLORLISTBOX: return look_.PrepareDc(reinterpret_cast<HDC>(wParam));
     default: return ::DefSubclassProc(hwnd, msg, wParam, lParam);
   }
 }

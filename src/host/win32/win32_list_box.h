@@ -5,8 +5,7 @@
 
 #include <optional>
 
-#include "host/win32/control_colors.h"
-#include "host/win32/font_handle_lease.h"
+#include "host/win32/control_look.h"
 #include "host/win32/subclass_handler.h"
 #include "host/win32/unique_handle.h"
 #include "host/win32/window_subclass.h"
@@ -45,11 +44,11 @@ class Win32ListBox final : public host::ListBox, private SubclassHandler {
 
   std::int32_t Width() const override;
   void SetWidth(std::int32_t width) override;
-  host::FontPtr Font() const override { return font_.font(); }
+  host::FontPtr Font() const override { return look_.Font(); }
   void SetFont(host::FontPtr font) override;
-  host::OleColor BackColor() const override { return colors_.BackColor(); }
+  host::OleColor BackColor() const override { return look_.BackColor(); }
   void SetBackColor(host::OleColor color) override;
-  host::OleColor ForeColor() const override { return colors_.ForeColor(); }
+  host::OleColor ForeColor() const override { return look_.ForeColor(); }
   void SetForeColor(host::OleColor color) override;
 
   HWND hwnd() const noexcept { return window_.get(); }
@@ -68,8 +67,7 @@ class Win32ListBox final : public host::ListBox, private SubclassHandler {
   unique_hwnd window_;
   std::optional<WindowSubclass> subclass_;
   host::ListBoxEvents* events_ = nullptr;  // the control; none while it is being built
-  FontHandleLease font_;
-  ControlColors colors_;
+  ControlLook look_;
 };
 
 }  // namespace zelvane::win32

@@ -5,7 +5,6 @@
 #include "host/win32/module_instance.h"
 #include "host/win32/vb_input_args.h"
 #include "host/win32/win32_error.h"
-#include "host/win32/window_font.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -16,8 +15,6 @@
 namespace zelvane::win32 {
 namespace {
 
-constexpr OLE_COLOR kSystemWindow = 0x80000000u | COLOR_WINDOW;
-constexpr OLE_COLOR kSystemWindowText = 0x80000000u | COLOR_WINDOWTEXT;
 constexpr int kTextBoxId = 1;
 
 const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
@@ -40,11 +37,10 @@ HWND CreateEdit(HWND parent) {
 }  // namespace
 
 Win32TextBox::Win32TextBox(HWND parent)
-    : window_(CreateEdit(parent)), font_(MakeDefaultFont()), colors_(kSystemWindow, kSystemWindowText) {
+    : window_(CreateEdit(parent)), look_(window_.get()) {
   subclass_.emplace(window_.get(), static_cast<SubclassHandler&>(*this));
   // Typing is not limited to the EDIT's default of 32767 characters.
   ::SendMessageW(window_.get(), EM_SETLIMITTEXT, 0, 0);
-  ::SendMessageW(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.hfont()), FALSE);
 }
 
 Win32TextBox::~Win32TextBox() {
@@ -116,17 +112,11 @@ bool Win32TextBox::Enabled() const { return ::IsWindowEnabled(window_.get()) != 
 
 void Win32TextBox::SetEnabled(bool enabled) { ::EnableWindow(window_.get(), enabled ? TRUE : FALSE); }
 
-void Win32TextBox::SetFont(host::FontPtr font) { ApplyFont(window_.get(), font, font_); }
+void Win32TextBox::SetFont(host::FontPtr font) { look_.SetFont(window_.get(), font); }
 
-void Win32TextBox::SetBackColor(host::OleColor color) {
-  colors_.SetBackColor(color);
-  ::InvalidateRect(window_.get(), nullptr, TRUE);
-}
+void Win32TextBox::SetBackColor(host::OleColor color) { look_.SetBackColor(window_.get(), color); }
 
-void Win32TextBox::SetForeColor(host::OleColor color) {
-  colors_.SetForeColor(color);
-  ::InvalidateRect(window_.get(), nullptr, TRUE);
-}
+void Win32TextBox::SetForeColor(host::OleColor color) { look_.SetForeColor(window_.get(), color); }
 
 std::int32_t Win32TextBox::Top() const { return RectInParent(window_.get()).top; }
 
@@ -173,8 +163,8 @@ LRESULT Win32TextBox::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPAR
     case WM_CAPTURECHANGED: click_.Cancel(); return ::DefSubclassProc(hwnd, msg, wParam, lParam);
     case WM_GETDLGCODE: return OnGetDlgCode(hwnd, msg, wParam, lParam);
     case OCM_COMMAND: return OnCommand(wParam);
-    case OCM_CTLCOLOREDIT: return colors_.PrepareDc(reinterpret_cast<HDC>(wParam));
-    case OCM_CTLCOLORSTATIC: return colors_.PrepareDc(reinterpret_cast<HDC>(wParam), true);
+    case OCM_CTLCOLOREDIT: return look_.PrepareDc(reinterpret_cast<HDC>(wParam));
+    case OCM_CTLCOLORSTATIC: return look_.PrepareDc(reinterpret_cast<HDC>(wParam), true);
     default: return ::DefSubclassProc(hwnd, msg, wParam, lParam);
   }
 }

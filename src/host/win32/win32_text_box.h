@@ -6,8 +6,7 @@
 #include <optional>
 
 #include "host/win32/click_tracker.h"
-#include "host/win32/control_colors.h"
-#include "host/win32/font_handle_lease.h"
+#include "host/win32/control_look.h"
 #include "host/win32/subclass_handler.h"
 #include "host/win32/unique_handle.h"
 #include "host/win32/window_subclass.h"
@@ -51,12 +50,12 @@ class Win32TextBox final : public host::TextBox, private SubclassHandler {
 
   bool Enabled() const override;
   void SetEnabled(bool enabled) override;
-  host::FontPtr Font() const override { return font_.font(); }
+  host::FontPtr Font() const override { return look_.Font(); }
   /// Takes a Win32Font (VB error 13 for any other object); no object keeps the font.
   void SetFont(host::FontPtr font) override;
-  host::OleColor BackColor() const override { return colors_.BackColor(); }
+  host::OleColor BackColor() const override { return look_.BackColor(); }
   void SetBackColor(host::OleColor color) override;
-  host::OleColor ForeColor() const override { return colors_.ForeColor(); }
+  host::OleColor ForeColor() const override { return look_.ForeColor(); }
   void SetForeColor(host::OleColor color) override;
 
   std::int32_t Top() const override;
@@ -83,8 +82,7 @@ class Win32TextBox final : public host::TextBox, private SubclassHandler {
   unique_hwnd window_;
   std::optional<WindowSubclass> subclass_;
   host::TextBoxEvents* events_ = nullptr;  // the control; none while it is being built
-  FontHandleLease font_;
-  ControlColors colors_;
+  ControlLook look_;
   ClickTracker click_;
 };
 
