@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Registration-free use: in a fresh Wine prefix where ZelvaneTextBox is not
+# registered, a host creates the control by ProgID through its side-by-side manifest,
+# once from an activation context made from the manifest and once through the
+# host's own application manifest.
+#   regfree_test.sh <wine-run> <ZelvaneRegFreeHost.exe> <host .exe.manifest> <bundle dir>
+set -euo pipefail
+wine_run=$1 host=$2 host_manifest=$3 bundle=$4
+
+work=$(mktemp -d /tmp/zelvane-regfree.XXXXXX)
+export WINEPREFIX=$work/prefix
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+WINE64=${WINE64:-$(dpkg -L wine64 | grep 'wine/wine64$' | head -n 1)}
+cleanup() {
+  "$(dirname "$WINE64")/wineserver" -k >/dev/null 2>&1 || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+mkdir -p "$WINEPREFIX" "$work/app"
+"$wine_run" wineboot -i >/dev/null 2>&1 || true
+"$(dirname "$WINE64")/wineserver" -w
+
+cp "$bundle/ZelvaneTextBox.dll" "$bundle/ZelvaneTextBox.X.manifest" "$host" "$work/app/"
+cp "$host_manifest" "$work/app/$(basename "$host").manifest"
+cd "$work/app"
+exe=$(basename "$host")
+
+echo "== activation context from ZelvaneTextBox.X.manifest"
+"$wine_run" "$exe" 'ZelvaneTextBox.X.manifest'
+echo "== application manifest naming the ZelvaneTextBox.X assembly"
+"$wine_run" "$exe"
