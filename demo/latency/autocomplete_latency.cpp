@@ -18,10 +18,7 @@ namespace {
 
 constexpr unsigned kTimeoutMs = 120000;
 
-// The shell's suggestion window and the list box inside it.
-HWND SuggestionList() {
-  HWND popup = ::FindWindowW(L"Auto-Suggest Dropdown", nullptr);
-  if (!popup || !::IsWindowVisible(popup)) return nullptr;
+HWND ListBoxChild(HWND popup) {
   HWND child = nullptr;
   while ((child = ::FindWindowExW(popup, child, nullptr, nullptr)) != nullptr) {
     wchar_t name[32] = {};
@@ -29,6 +26,22 @@ HWND SuggestionList() {
     if (::lstrcmpiW(name, L"ListBox") == 0) return child;
   }
   return nullptr;
+}
+
+BOOL CALLBACK FindSuggestionList(HWND top, LPARAM found) {
+  HWND list = ::IsWindowVisible(top) ? ListBoxChild(top) : nullptr;
+  if (!list) return TRUE;
+  *reinterpret_cast<HWND*>(found) = list;
+  return FALSE;
+}
+
+// The list box of the shell's suggestion pop-up. Windows names the pop-up's class
+// "Auto-Suggest Dropdown", Wine uses a plain static window: either way it is the one
+// visible top-level window of this thread that holds a list box.
+HWND SuggestionList() {
+  HWND list = nullptr;
+  ::EnumThreadWindows(::GetCurrentThreadId(), FindSuggestionList, reinterpret_cast<LPARAM>(&list));
+  return list;
 }
 
 bool ShowsRows(size_t rows) {
