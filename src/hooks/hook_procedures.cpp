@@ -1,7 +1,5 @@
 #include "hooks/hook_procedures.h"
 
-#include <optional>
-
 #include "hooks/hook_thread_state.h"
 #include "hooks/m_windows_hook_internal.h"
 
@@ -12,9 +10,14 @@ using host::LParam;
 using host::LResult;
 using host::WParam;
 
-/// What every procedure does; consumedResult is what a consumed event returns at
-/// once, or nothing for types whose events go on down the chain regardless.
-LResult RunHookProcedure(std::int32_t hookType, std::optional<LResult> consumedResult, int nCode, WParam wParam,
+/// What a hook procedure does with an event a client consumed.
+enum class OnConsumed {
+  Return0,  // ends it there, answering 0
+  Return1,  // ends it there, answering 1
+  PassOn,   // only later clients are skipped; it still goes on down the chain
+};
+
+LResult RunHookProcedure(std::int32_t hookType, OnConsumed onConsumed, int nCode, WParam wParam,
                          LParam lParam) noexcept {
   ThreadHooks& hooks = ThisThreadHooks();
   host::WindowSystem* const windows = hooks.Hook(hookType).windows;
@@ -28,7 +31,7 @@ LResult RunHookProcedure(std::int32_t hookType, std::optional<LResult> consumedR
       // the dispatch; the event goes on down the chain so the thread's input works.
     }
   }
-  if (consumed && consumedResult) return *consumedResult;
+  if (consumed && onConsumed != OnConsumed::PassOn) return onConsumed == OnConsumed::Return1 ? 1 : 0;
   try {
     // Read now: a client may just have removed the type's hook, leaving 0.
     return windows->CallNextHookEx(hooks.Hook(hookType).handle, nCode, wParam, lParam);
@@ -37,43 +40,24 @@ LResult RunHookProcedure(std::int32_t hookType, std::optional<LResult> consumedR
   }
 }
 
-LResult ZELVANE_CALLBACK MsgFilterProc(int nCode, WParam wParam, LParam lParam) {
-  return RunHookProcedure(host::WH_MSGFILTER, 0, nCode, wParam, lParam);
-}
-LResult ZELVANE_CALLBACK KeyboardProc(int nCode, WParam wParam, LParam lParam) {
-  return RunHookProcedure(host::WH_KEYBOARD, 1, nCode, wParam, lParam);
-}
-LResult ZELVANE_CALLBACK GetMessageProc(int nCode, WParam wParam, LParam lParam) {
-  return RunHookProcedure(host::WH_GETMESSAGE, std::nullopt, nCode, wParam, lParam);
-}
-LResult ZELVANE_CALLBACK CallWndProc(int nCode, WParam wParam, LParam lParam) {
-  return RunHookProcedure(host::WH_CALLWNDPROC, 0, nCode, wParam, lParam);
-}
-LResult ZELVANE_CALLBACK MouseProc(int nCode, WParam wParam, LParam lParam) {
-  return RunHookProcedure(host::WH_MOUSE, 1, nCode, wParam, lParam);
-}
-LResult ZELVANE_CALLBACK ShellProc(int nCode, WParam wParam, LParam lParam) {
-  return RunHookProcedure(host::WH_SHELL, std::nullopt, nCode, wParam, lParam);
-}
-LResult ZELVANE_CALLBACK ForegroundIdleProc(int nCode, WParam wParam, LParam lParam) {
-  return RunHookProcedure(host::WH_FOREGROUNDIDLE, std::nullopt, nCode, wParam, lParam);
-}
-LResult ZELVANE_CALLBACK CallWndRetProc(int nCode, WParam wParam, LParam lParam) {
-  return RunHookProcedure(host::WH_CALLWNDPROCRET, std::nullopt, nCode, wParam, lParam);
+/// One procedure per hook type, in the form the system calls.
+template <std::int32_t HookType, OnConsumed Rule>
+LResult ZELVANE_CALLBACK HookProcedure(int nCode, WParam wParam, LParam lParam) {
+  return RunHookProcedure(HookType, Rule, nCode, wParam, lParam);
 }
 
 }  // namespace
 
 host::HookProc HookProcedureFor(std::int32_t hookType) {
   switch (hookType) {
-    case host::WH_MSGFILTER: return MsgFilterProc;
-    case host::WH_KEYBOARD: return KeyboardProc;
-    case host::WH_GETMESSAGE: return GetMessageProc;
-    case host::WH_CALLWNDPROC: return CallWndProc;
-    case host::WH_MOUSE: return MouseProc;
-    case host::WH_SHELL: return ShellProc;
-    case host::WH_FOREGROUNDIDLE: return ForegroundIdleProc;
-    case host::WH_CALLWNDPROCRET: return CallWndRetProc;
+    case host::WH_MSGFILTER: return HookProcedure<host::WH_MSGFILTER, OnConsumed::Return0>;
+    case host::WH_KEYBOARD: return HookProcedure<host::WH_KEYBOARD, OnConsumed::Return1>;
+    case host::WH_GETMESSAGE: return HookProcedure<host::WH_GETMESSAGE, OnConsumed::PassOn>;
+    case host::WH_CALLWNDPROC: return HookProcedure<host::WH_CALLWNDPROC, OnConsumed::Return0>;
+    case host::WH_MOUSE: return HookProcedure<host::WH_MOUSE, OnConsumed::Return1>;
+    case host::WH_SHELL: return HookProcedure<host::WH_SHELL, OnConsumed::PassOn>;
+    case host::WH_FOREGROUNDIDLE: return HookProcedure<host::WH_FOREGROUNDIDLE, OnConsumed::PassOn>;
+    case host::WH_CALLWNDPROCRET: return HookProcedure<host::WH_CALLWNDPROCRET, OnConsumed::PassOn>;
     default: return nullptr;
   }
 }
