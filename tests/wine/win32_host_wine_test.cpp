@@ -287,6 +287,15 @@ TEST_F(Win32HostTest, FontsAreTheFontObjectsOwnAndOnlyFontObjectsAreTaken) {
   EXPECT_EQ(reinterpret_cast<HFONT>(::SendMessageW(txt().hwnd(), WM_GETFONT, 0, 0)), font->hfont());
   txt().SetFont(nullptr);
   EXPECT_EQ(txt().Font(), font);
+
+  // The host changes the shared font object itself: both boxes take the new face.
+  lst().SetFont(font);
+  const HFONT before = font->hfont();
+  ASSERT_EQ(font->ifont()->put_Bold(TRUE), S_OK);
+  const HFONT after = font->hfont();
+  EXPECT_NE(after, before);
+  EXPECT_EQ(reinterpret_cast<HFONT>(::SendMessageW(txt().hwnd(), WM_GETFONT, 0, 0)), after);
+  EXPECT_EQ(reinterpret_cast<HFONT>(::SendMessageW(lst().hwnd(), WM_GETFONT, 0, 0)), after);
   struct OtherFont : host::Font {};
   try {
     lst().SetFont(std::make_shared<OtherFont>());

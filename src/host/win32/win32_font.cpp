@@ -2,9 +2,37 @@
 
 #include "core/vb_errors.h"
 
+#include <algorithm>
 #include <new>
 
 namespace zelvane::win32 {
+
+Win32Font::Win32Font(com_ptr<IFont> font) : font_(std::move(font)) {
+  auto container = font_.query<IConnectionPointContainer>();
+  if (!container || FAILED(container->FindConnectionPoint(IID_IPropertyNotifySink, changes_.put()))) return;
+  sink_ = new FontChangeSink([this] { NotifyListeners(); });
+  // A font object without notifications still works; its changes then show only
+  // when the font is set again.
+  if (FAILED(changes_->Advise(sink_, &cookie_))) changes_.reset();
+}
+
+Win32Font::~Win32Font() {
+  if (!sink_) return;
+  sink_->Disconnect();
+  if (changes_) changes_->Unadvise(cookie_);
+  sink_->Release();
+}
+
+void Win32Font::RemoveListener(FontChangeListener* listener) noexcept {
+  std::erase(listeners_, listener);
+}
+
+void Win32Font::NotifyListeners() {
+  // A listener may remove itself while it is told.
+  const std::vector<FontChangeListener*> listeners = listeners_;
+  for (FontChangeListener* listener : listeners)
+    if (std::find(listeners_.begin(), listeners_.end(), listener) != listeners_.end()) listener->OnFontChanged();
+}
 
 HFONT Win32Font::hfont() const noexcept {
   HFONT font = nullptr;

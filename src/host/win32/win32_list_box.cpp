@@ -108,11 +108,11 @@ void Win32ListBox::SetWidth(std::int32_t width) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Win32ListBox::SetFont(host::FontPtr font) { look_.SetFont(window_.get(), font); }
+void Win32ListBox::SetFont(host::FontPtr font) { look_.SetFont(font); }
 
-void Win32ListBox::SetBackColor(host::OleColor color) { look_.SetBackColor(window_.get(), color); }
+void Win32ListBox::SetBackColor(host::OleColor color) { look_.SetBackColor(color); }
 
-void Win32ListBox::SetForeColor(host::OleColor color) { look_.SetForeColor(window_.get(), color); }
+void Win32ListBox::SetForeColor(host::OleColor color) { look_.SetForeColor(color); }
 
 LRESULT Win32ListBox::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {

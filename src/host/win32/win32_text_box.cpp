@@ -112,11 +112,11 @@ bool Win32TextBox::Enabled() const { return ::IsWindowEnabled(window_.get()) != 
 
 void Win32TextBox::SetEnabled(bool enabled) { ::EnableWindow(window_.get(), enabled ? TRUE : FALSE); }
 
-void Win32TextBox::SetFont(host::FontPtr font) { look_.SetFont(window_.get(), font); }
+void Win32TextBox::SetFont(host::FontPtr font) { look_.SetFont(font); }
 
-void Win32TextBox::SetBackColor(host::OleColor color) { look_.SetBackColor(window_.get(), color); }
+void Win32TextBox::SetBackColor(host::OleColor color) { look_.SetBackColor(color); }
 
-void Win32TextBox::SetForeColor(host::OleColor color) { look_.SetForeColor(window_.get(), color); }
+void Win32TextBox::SetForeColor(host::OleColor color) { look_.SetForeColor(color); }
 
 std::int32_t Win32TextBox::Top() const { return RectInParent(window_.get()).top; }
 
