@@ -9,7 +9,7 @@ class SubclassHandler {
  public:
   virtual LRESULT OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) = 0;
   /// The window is going (WM_NCDESTROY); the subclass has already been removed.
-  virtual void OnSubclassedWindowGone() noexcept = 0;
+  virtual void OnSubclassedWindowGone() noexcept {}
 
  protected:
   ~SubclassHandler() = default;

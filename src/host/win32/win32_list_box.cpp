@@ -27,26 +27,16 @@ HWND CreateListBox(HWND parent) {
 }  // namespace
 
 Win32ListBox::Win32ListBox(HWND parent)
-    : window_(CreateListBox(parent)), look_(window_.get()) {
-  subclass_.emplace(window_.get(), static_cast<SubclassHandler&>(*this));
-}
+    : window_(CreateListBox(parent), static_cast<SubclassHandler&>(*this)), look_(window_.get()) {}
 
 Win32ListBox::~Win32ListBox() { DestroyWindow(); }
 
 void Win32ListBox::DestroyWindow() noexcept {
   events_ = nullptr;
-  subclass_.reset();
-  window_.reset();
-}
-
-void Win32ListBox::OnSubclassedWindowGone() noexcept {
-  subclass_.reset();
-  (void)window_.release();  // the system is destroying it already
+  window_.Destroy();
 }
 
 bool Win32ListBox::Floats() const { return ::GetAncestor(window_.get(), GA_PARENT) == ::GetDesktopWindow(); }
-
-bool Win32ListBox::Visible() const { return (::GetWindowLongPtrW(window_.get(), GWL_STYLE) & WS_VISIBLE) != 0; }
 
 void Win32ListBox::SetVisible(bool visible) {
   HWND hwnd = window_.get();

@@ -3,12 +3,9 @@
 
 #include "host/win32/windows_api.h"
 
-#include <optional>
-
 #include "host/win32/control_look.h"
 #include "host/win32/subclass_handler.h"
-#include "host/win32/unique_handle.h"
-#include "host/win32/window_subclass.h"
+#include "host/win32/subclassed_window.h"
 
 namespace zelvane::win32 {
 
@@ -27,7 +24,7 @@ class Win32ListBox final : public host::ListBox, private SubclassHandler {
   ~Win32ListBox() override;
 
   host::Hwnd hWnd() const override { return reinterpret_cast<host::Hwnd>(window_.get()); }
-  bool Visible() const override;
+  bool Visible() const override { return window_.Visible(); }
   void SetVisible(bool visible) override;
   void SetEvents(host::ListBoxEvents* events) override { events_ = events; }
 
@@ -58,14 +55,12 @@ class Win32ListBox final : public host::ListBox, private SubclassHandler {
 
  private:
   LRESULT OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
-  void OnSubclassedWindowGone() noexcept override;
   LRESULT OnMouseMove(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnButtonUp(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnSetFocus(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   bool Floats() const;
 
-  unique_hwnd window_;
-  std::optional<WindowSubclass> subclass_;
+  SubclassedWindow window_;
   host::ListBoxEvents* events_ = nullptr;  // the control; none while it is being built
   ControlLook look_;
 };

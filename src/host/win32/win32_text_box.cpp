@@ -37,24 +37,15 @@ HWND CreateEdit(HWND parent) {
 }  // namespace
 
 Win32TextBox::Win32TextBox(HWND parent)
-    : window_(CreateEdit(parent)), look_(window_.get()) {
-  subclass_.emplace(window_.get(), static_cast<SubclassHandler&>(*this));
+    : window_(CreateEdit(parent), static_cast<SubclassHandler&>(*this)), look_(window_.get()) {
   // Typing is not limited to the EDIT's default of 32767 characters.
   ::SendMessageW(window_.get(), EM_SETLIMITTEXT, 0, 0);
 }
 
 Win32TextBox::~Win32TextBox() {
   events_ = nullptr;
-  subclass_.reset();
-  window_.reset();
+  window_.Destroy();
 }
-
-void Win32TextBox::OnSubclassedWindowGone() noexcept {
-  subclass_.reset();
-  (void)window_.release();  // the system is destroying it already
-}
-
-bool Win32TextBox::Visible() const { return (::GetWindowLongPtrW(window_.get(), GWL_STYLE) & WS_VISIBLE) != 0; }
 
 void Win32TextBox::SetVisible(bool visible) { ::ShowWindow(window_.get(), visible ? SW_SHOWNOACTIVATE : SW_HIDE); }
 

@@ -3,13 +3,10 @@
 
 #include "host/win32/windows_api.h"
 
-#include <optional>
-
 #include "host/win32/click_tracker.h"
 #include "host/win32/control_look.h"
 #include "host/win32/subclass_handler.h"
-#include "host/win32/unique_handle.h"
-#include "host/win32/window_subclass.h"
+#include "host/win32/subclassed_window.h"
 
 namespace zelvane::win32 {
 
@@ -31,7 +28,7 @@ class Win32TextBox final : public host::TextBox, private SubclassHandler {
   ~Win32TextBox() override;
 
   host::Hwnd hWnd() const override { return reinterpret_cast<host::Hwnd>(window_.get()); }
-  bool Visible() const override;
+  bool Visible() const override { return window_.Visible(); }
   void SetVisible(bool visible) override;
   void SetEvents(host::TextBoxEvents* events) override { events_ = events; }
 
@@ -69,7 +66,6 @@ class Win32TextBox final : public host::TextBox, private SubclassHandler {
 
  private:
   LRESULT OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
-  void OnSubclassedWindowGone() noexcept override;
   LRESULT OnKey(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnChar(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnButtonDown(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -79,8 +75,7 @@ class Win32TextBox final : public host::TextBox, private SubclassHandler {
   LRESULT OnGetDlgCode(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnCommand(WPARAM wParam);
 
-  unique_hwnd window_;
-  std::optional<WindowSubclass> subclass_;
+  SubclassedWindow window_;
   host::TextBoxEvents* events_ = nullptr;  // the control; none while it is being built
   ControlLook look_;
   ClickTracker click_;

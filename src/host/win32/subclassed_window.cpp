@@ -1,0 +1,27 @@
+#include "host/win32/subclassed_window.h"
+
+namespace zelvane::win32 {
+
+SubclassedWindow::SubclassedWindow(HWND created, SubclassHandler& handler) : window_(created), handler_(handler) {
+  subclass_.emplace(window_.get(), static_cast<SubclassHandler&>(*this));
+}
+
+bool SubclassedWindow::Visible() const noexcept {
+  return (::GetWindowLongPtrW(window_.get(), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void SubclassedWindow::Destroy() noexcept {
+  subclass_.reset();
+  window_.reset();
+}
+
+LRESULT SubclassedWindow::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return handler_.OnSubclassMessage(hwnd, msg, wParam, lParam);
+}
+
+void SubclassedWindow::OnSubclassedWindowGone() noexcept {
+  subclass_.reset();
+  (void)window_.release();  // the system is destroying it already
+}
+
+}  // namespace zelvane::win32

@@ -1,0 +1,35 @@
+#pragma once
+#include "host/win32/windows_api.h"
+
+#include <optional>
+
+#include "host/win32/subclass_handler.h"
+#include "host/win32/unique_handle.h"
+#include "host/win32/window_subclass.h"
+
+namespace zelvane::win32 {
+
+/// A system control window that this layer created and routes through a handler:
+/// destroyed with this object, or let go when the system destroys it first (as
+/// it does with the children of a window being destroyed).
+class SubclassedWindow final : private SubclassHandler {
+ public:
+  /// Takes over `created`, which must be a window; its messages go to `handler`.
+  SubclassedWindow(HWND created, SubclassHandler& handler);
+
+  /// Null once the window is gone.
+  HWND get() const noexcept { return window_.get(); }
+  /// The window's own WS_VISIBLE, as VB's Visible reads: not whether its parent shows.
+  bool Visible() const noexcept;
+  void Destroy() noexcept;
+
+ private:
+  LRESULT OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+  void OnSubclassedWindowGone() noexcept override;
+
+  unique_hwnd window_;
+  std::optional<WindowSubclass> subclass_;  // removed before the window is destroyed
+  SubclassHandler& handler_;
+};
+
+}  // namespace zelvane::win32
