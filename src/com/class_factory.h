@@ -1,0 +1,23 @@
+#pragma once
+#include <windows.h>
+#include <unknwn.h>
+
+namespace zelvane::com {
+
+/// The class object of Zelvane. It lives as long as the module; its references
+/// count nothing, LockServer is what keeps the server loaded.
+class ClassFactory final : public IClassFactory {
+ public:
+  static ClassFactory& Instance();
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
+  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** ppv) override;
+  HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override;
+
+ private:
+  ClassFactory() = default;
+};
+
+}  // namespace zelvane::com

@@ -1,0 +1,33 @@
+#include "com/registry_key.h"
+
+#include "com/com_failure.h"
+
+namespace zelvane::com {
+namespace {
+
+void ThrowIfError(LSTATUS status) {
+  if (status != ERROR_SUCCESS) throw ComFailure(HRESULT_FROM_WIN32(status));
+}
+
+}  // namespace
+
+RegistryKey RegistryKey::Create(HKEY root, const std::wstring& path) {
+  HKEY key = nullptr;
+  ThrowIfError(RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE | DELETE, nullptr, &key, nullptr));
+  return RegistryKey(key);
+}
+
+RegistryKey RegistryKey::CreateSubKey(const std::wstring& path) const { return Create(key_.get(), path); }
+
+void RegistryKey::SetString(const std::wstring& name, const std::wstring& value) const {
+  const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
+  ThrowIfError(RegSetValueExW(key_.get(), name.empty() ? nullptr : name.c_str(), 0, REG_SZ,
+                              reinterpret_cast<const BYTE*>(value.c_str()), bytes));
+}
+
+void RegistryKey::DeleteTree(HKEY root, const std::wstring& path) {
+  const LSTATUS status = RegDeleteTreeW(root, path.c_str());
+  if (status != ERROR_FILE_NOT_FOUND) ThrowIfError(status);
+}
+
+}  // namespace zelvane::com

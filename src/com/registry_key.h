@@ -1,0 +1,28 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "host/win32/unique_handle.h"
+
+namespace zelvane::com {
+
+/// Owns one open registry key; every failure throws ComFailure.
+class RegistryKey {
+ public:
+  /// Opens or creates root\path for reading, writing and deleting below it.
+  static RegistryKey Create(HKEY root, const std::wstring& path);
+  HKEY get() const { return key_.get(); }
+  RegistryKey CreateSubKey(const std::wstring& path) const;
+  /// An empty name writes the key's default value.
+  void SetString(const std::wstring& name, const std::wstring& value) const;
+
+  /// Removes root\path with everything below it; a missing key is no error.
+  static void DeleteTree(HKEY root, const std::wstring& path);
+
+ private:
+  explicit RegistryKey(HKEY key) : key_(key) {}
+  win32::unique_hkey key_;
+};
+
+}  // namespace zelvane::com

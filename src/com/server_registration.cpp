@@ -1,0 +1,112 @@
+#include "com/server_registration.h"
+
+#include <windows.h>
+#include <oleauto.h>
+
+#include <string>
+
+#include "com/com_failure.h"
+#include "com/misc_status.h"
+#include "host/win32/com_ptr.h"
+#include "com/registry_key.h"
+#include "com/server_module.h"
+#include "zelvane_text_box.h"
+
+// oleaut32 exports these (Vista on), but the MinGW headers do not declare them.
+extern "C" HRESULT WINAPI RegisterTypeLibForUser(ITypeLib* lib, OLECHAR* path, OLECHAR* helpDir);
+extern "C" HRESULT WINAPI UnRegisterTypeLibForUser(REFGUID libId, WORD major, WORD minor, LCID lcid, SYSKIND kind);
+
+namespace zelvane::com {
+
+using win32::com_ptr;
+namespace {
+
+constexpr wchar_t kClassName[] = L"Zelvane Class";
+constexpr wchar_t kProgId[] = L"ZelvaneTextBox.Zelvane.1";
+constexpr wchar_t kIndependentProgId[] = L"ZelvaneTextBox.Zelvane";
+// CATID_Control: the class is offered in containers' lists of controls.
+constexpr wchar_t kCatidControl[] = L"{40FC6ED4-2438-11CF-A3DB-080036F12502}";
+constexpr WORD kMajorVersion = 1;
+constexpr WORD kMinorVersion = 0;
+constexpr LCID kTypeLibLocale = 0x409;
+
+std::wstring GuidText(REFGUID guid) {
+  wchar_t text[40] = {};
+  StringFromGUID2(guid, text, 40);
+  return text;
+}
+
+RegistryKey ClassesRoot(RegistrationScope scope) {
+  return RegistryKey::Create(scope == RegistrationScope::Machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER,
+                             L"Software\\Classes");
+}
+
+std::wstring ClassKeyPath() { return L"CLSID\\" + GuidText(CLSID_Zelvane); }
+
+void WriteClassKeys(HKEY root, const std::wstring& dllPath) {
+  const RegistryKey cls = RegistryKey::Create(root, ClassKeyPath());
+  cls.SetString(L"", kClassName);
+  const RegistryKey server = cls.CreateSubKey(L"InprocServer32");
+  server.SetString(L"", dllPath);
+  server.SetString(L"ThreadingModel", L"Apartment");
+  cls.CreateSubKey(L"ProgID").SetString(L"", kProgId);
+  cls.CreateSubKey(L"VersionIndependentProgID").SetString(L"", kIndependentProgId);
+  cls.CreateSubKey(L"Control");
+  cls.CreateSubKey(L"ToolboxBitmap32").SetString(L"", dllPath + L", 1");
+  const RegistryKey misc = cls.CreateSubKey(L"MiscStatus");
+  misc.SetString(L"", L"0");
+  misc.CreateSubKey(L"1").SetString(L"", std::to_wstring(kMiscStatus));
+  cls.CreateSubKey(L"TypeLib").SetString(L"", GuidText(LIBID_ZelvaneTextBox));
+  cls.CreateSubKey(L"Version").SetString(L"", std::to_wstring(kMajorVersion) + L"." + std::to_wstring(kMinorVersion));
+  cls.CreateSubKey(L"Implemented Categories\\" + std::wstring(kCatidControl));
+}
+
+void WriteProgIdKeys(HKEY root) {
+  const RegistryKey versioned = RegistryKey::Create(root, kProgId);
+  versioned.SetString(L"", kClassName);
+  versioned.CreateSubKey(L"CLSID").SetString(L"", GuidText(CLSID_Zelvane));
+  const RegistryKey independent = RegistryKey::Create(root, kIndependentProgId);
+  independent.SetString(L"", kClassName);
+  independent.CreateSubKey(L"CLSID").SetString(L"", GuidText(CLSID_Zelvane));
+  independent.CreateSubKey(L"CurVer").SetString(L"", kProgId);
+}
+
+SYSKIND ThisSysKind() { return sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32; }
+
+void RegisterTypeLibrary(RegistrationScope scope, const std::wstring& dllPath) {
+  com_ptr<ITypeLib> lib;
+  ThrowIfFailed(LoadTypeLibEx(dllPath.c_str(), REGKIND_NONE, lib.put()));
+  auto* path = const_cast<OLECHAR*>(dllPath.c_str());
+  ThrowIfFailed(scope == RegistrationScope::Machine ? RegisterTypeLib(lib.get(), path, nullptr)
+                                                    : RegisterTypeLibForUser(lib.get(), path, nullptr));
+}
+
+void UnregisterTypeLibrary(RegistrationScope scope) {
+  const HRESULT hr = scope == RegistrationScope::Machine
+                         ? UnRegisterTypeLib(LIBID_ZelvaneTextBox, kMajorVersion, kMinorVersion, kTypeLibLocale,
+                                             ThisSysKind())
+                         : UnRegisterTypeLibForUser(LIBID_ZelvaneTextBox, kMajorVersion, kMinorVersion,
+                                                    kTypeLibLocale, ThisSysKind());
+  // A library that was never registered is already gone.
+  if (hr != TYPE_E_REGISTRYACCESS && hr != TYPE_E_LIBNOTREGISTERED) ThrowIfFailed(hr);
+}
+
+}  // namespace
+
+void RegisterServer(RegistrationScope scope) {
+  const std::wstring dllPath = ServerModule::Instance().Path();
+  const RegistryKey root = ClassesRoot(scope);
+  WriteClassKeys(root.get(), dllPath);
+  WriteProgIdKeys(root.get());
+  RegisterTypeLibrary(scope, dllPath);
+}
+
+void UnregisterServer(RegistrationScope scope) {
+  const RegistryKey root = ClassesRoot(scope);
+  RegistryKey::DeleteTree(root.get(), ClassKeyPath());
+  RegistryKey::DeleteTree(root.get(), kProgId);
+  RegistryKey::DeleteTree(root.get(), kIndependentProgId);
+  UnregisterTypeLibrary(scope);
+}
+
+}  // namespace zelvane::com

@@ -1,0 +1,16 @@
+#pragma once
+#include <windows.h>
+
+namespace zelvane::com {
+
+/// Where a registration goes: the machine (HKLM\Software\Classes, what HKCR
+/// shows to everyone) or the current user only (HKCU\Software\Classes).
+enum class RegistrationScope { Machine, User };
+
+/// Writes the class, its programmatic identifiers and the type library; throws
+/// ComFailure on the first failing step.
+void RegisterServer(RegistrationScope scope);
+/// Removes every key RegisterServer writes; keys already gone are no error.
+void UnregisterServer(RegistrationScope scope);
+
+}  // namespace zelvane::com

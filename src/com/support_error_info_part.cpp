@@ -1,0 +1,11 @@
+#include "com/support_error_info_part.h"
+
+#include "com/zelvane_object.h"
+
+namespace zelvane::com {
+
+HRESULT STDMETHODCALLTYPE SupportErrorInfoPart::InterfaceSupportsErrorInfo(REFIID riid) {
+  return riid == IID__Zelvane || riid == IID_IDispatch ? S_OK : S_FALSE;
+}
+
+}  // namespace zelvane::com
