@@ -11,6 +11,17 @@ namespace {
 constexpr char16_t kSeparator[] = u"\r\n";
 constexpr std::size_t kSeparatorLength = 2;
 
+std::int32_t PositionOf(const core::Variant& index) {
+  // The control passes a Long: read it without the detour through a double.
+  if (const auto* position = std::get_if<std::int32_t>(&index)) return *position;
+  try {
+    return core::ToLong(index);
+  } catch (const core::AutomationError&) {
+    // Whatever does not convert is not a position: the same error as one outside the list.
+    core::RaiseVbError(core::VbError::InvalidArgument);
+  }
+}
+
 }  // namespace
 
 CFifoBuffer::CFifoBuffer(const host::TextCase& textCase)
@@ -34,14 +45,10 @@ void CFifoBuffer::Add(const std::u16string& Item) {
 }
 
 std::u16string CFifoBuffer::Item(const core::Variant& Index) const {
-  std::int32_t position = 0;
-  try {
-    position = core::ToLong(Index);
-  } catch (const core::AutomationError&) {
-    // Whatever does not convert is not a position: the same error as one outside the list.
+  const std::int32_t position = PositionOf(Index);
+  if (position < 1 || static_cast<std::size_t>(position) > items_->Count()) {
     core::RaiseVbError(core::VbError::InvalidArgument);
   }
-  if (position < 1 || position > Count()) core::RaiseVbError(core::VbError::InvalidArgument);
   return items_->TextAt(static_cast<std::size_t>(position));
 }
 

@@ -50,8 +50,6 @@ void RecentItems::Clear() {
   rankDeaths_.clear();
 }
 
-const std::u16string& RecentItems::TextAt(std::size_t position) const { return slots_[SlotOf(position)].text; }
-
 const RecentItems::Slot* RecentItems::Older(Walk& walk) const {
   if (walk.layout != layout_) {
     const auto next = std::lower_bound(slots_.begin(), slots_.end(), walk.stamp,
@@ -93,34 +91,27 @@ void RecentItems::SqueezeIfSparse() {
 }
 
 std::size_t RecentItems::SlotOf(std::size_t position) const {
-  // Without holes the newest items sit at the end in order.
-  if (Holes() == 0) return slots_.size() - position;
-  if (cursorVersion_ != version_ || !StepCursorTo(position)) {
-    CatchUpRank();
-    cursorSlot_ = rank_.SlotOfRank(Count() - position + 1);
-    cursorPosition_ = position;
-    cursorVersion_ = version_;
-  }
-  return cursorSlot_;
-}
-
-bool RecentItems::StepCursorTo(std::size_t position) const {
-  const std::size_t distance = position > cursorPosition_ ? position - cursorPosition_ : cursorPosition_ - position;
-  if (distance > kMaxCursorSteps) return false;
-  std::size_t slot = cursorSlot_;
-  std::size_t at = cursorPosition_;
-  for (std::size_t steps = 0; at != position; ++steps) {
-    if (steps == kMaxCursorSteps) return false;
+  if (cursorVersion_ == version_) {
+    // Near the position read last, as when reading positions in turn: step there.
     // Older items, that is higher positions, sit in lower slots.
-    if (position > at) {
-      if (slots_[--slot].entry != nullptr) ++at;
-    } else {
-      if (slots_[++slot].entry != nullptr) --at;
+    const bool older = position > cursorPosition_;
+    std::size_t left = older ? position - cursorPosition_ : cursorPosition_ - position;
+    std::size_t slot = cursorSlot_;
+    for (std::size_t budget = kMaxCursorSteps; left != 0 && budget != 0; --budget) {
+      slot = older ? slot - 1 : slot + 1;
+      if (slots_[slot].entry != nullptr) --left;
+    }
+    if (left == 0) {
+      cursorSlot_ = slot;
+      cursorPosition_ = position;
+      return slot;
     }
   }
-  cursorSlot_ = slot;
+  CatchUpRank();
+  cursorSlot_ = rank_.SlotOfRank(Count() - position + 1);
   cursorPosition_ = position;
-  return true;
+  cursorVersion_ = version_;
+  return cursorSlot_;
 }
 
 void RecentItems::CatchUpRank() const {

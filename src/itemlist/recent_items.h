@@ -44,7 +44,10 @@ class RecentItems {
 
   /// 1-based, 1 = newest; the position must exist. Reading positions in turn costs
   /// O(1) each, any other position at most O(log n).
-  const std::u16string& TextAt(std::size_t position) const;
+  const std::u16string& TextAt(std::size_t position) const {
+    // Without holes the newest items sit at the end in order.
+    return slots_[Holes() == 0 ? slots_.size() - position : SlotOf(position)].text;
+  }
 
   Walk NewestFirst() const { return {nextStamp_, slots_.size(), layout_}; }
   /// The next older item of the walk, or null at the end.
@@ -55,7 +58,6 @@ class RecentItems {
   void Kill(std::size_t slot);
   void SqueezeIfSparse();
   std::size_t SlotOf(std::size_t position) const;
-  bool StepCursorTo(std::size_t position) const;
   void CatchUpRank() const;
 
   Index index_;

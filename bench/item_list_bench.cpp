@@ -1,0 +1,157 @@
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/line_split.h"
+#include "itemlist/c_fifo_buffer.h"
+#include "support/ascii_text_case.h"
+#include "support/reference_fifo.h"
+
+namespace zelvane::bench {
+namespace {
+
+using itemlist::CFifoBuffer;
+using support::ReferenceFifo;
+
+constexpr int kMostItems = 32767;
+
+const host::TextCase& TextCase() {
+  static const support::AsciiTextCase textCase;
+  return textCase;
+}
+
+std::u16string Numbered(const char* format, int number) {
+  char text[16];
+  std::snprintf(text, sizeof text, format, number);
+  return {text, text + std::char_traits<char>::length(text)};
+}
+
+// Seven characters, so both lists keep them in the string itself, as short entries are.
+const std::vector<std::u16string>& DistinctItems() {
+  static const auto items = [] {
+    std::vector<std::u16string> made;
+    for (int i = 0; i < kMostItems; ++i) made.push_back(Numbered(i % 2 == 0 ? "It%05d" : "iT%05d", i));
+    return made;
+  }();
+  return items;
+}
+
+// 100 values, each drawn in one of four letter cases.
+const std::vector<std::u16string>& RepeatedItems() {
+  static const auto items = [] {
+    static const char* const kCases[] = {"val%03d", "Val%03d", "VAL%03d", "vAl%03d"};
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> value(0, 99);
+    std::uniform_int_distribution<int> letterCase(0, 3);
+    std::vector<std::u16string> made;
+    for (int i = 0; i < kMostItems; ++i) made.push_back(Numbered(kCases[letterCase(random)], value(random)));
+    return made;
+  }();
+  return items;
+}
+
+template <class List>
+void Refill(List& list, const std::vector<std::u16string>& items) {
+  list.Clear();
+  for (const auto& item : items) list.Add(item);
+}
+
+// A full list of distinct items, made once per kind: the reference takes seconds to fill.
+template <class List>
+const List& FullList() {
+  static List list(TextCase());
+  static const bool filled = [] {
+    list.SetMaxCount(kMostItems);
+    Refill(list, DistinctItems());
+    return true;
+  }();
+  (void)filled;
+  return list;
+}
+
+// The full list after every third item was added again: positions no longer follow
+// the order the items were first put in.
+template <class List>
+const List& ShuffledList() {
+  static List list(TextCase());
+  static const bool shuffled = [] {
+    list.SetMaxCount(kMostItems);
+    Refill(list, DistinctItems());
+    for (std::size_t i = 0; i < DistinctItems().size(); i += 3) list.Add(DistinctItems()[i]);
+    return true;
+  }();
+  (void)shuffled;
+  return list;
+}
+
+template <class List>
+void FillDistinct(benchmark::State& state) {
+  List list(TextCase());
+  list.SetMaxCount(kMostItems);
+  for (auto _ : state) Refill(list, DistinctItems());
+  benchmark::DoNotOptimize(list.Count());
+}
+
+template <class List>
+void FillRepeated(benchmark::State& state) {
+  List list(TextCase());
+  list.SetMaxCount(kMostItems);
+  for (auto _ : state) Refill(list, RepeatedItems());
+  benchmark::DoNotOptimize(list.Count());
+}
+
+template <class List>
+void ReadStringValue(benchmark::State& state) {
+  const List& list = FullList<List>();
+  for (auto _ : state) {
+    std::u16string joined = list.StringValue();
+    benchmark::DoNotOptimize(joined.data());
+  }
+}
+
+// What loading a saved list does: split the text at CR LF and add the pieces.
+template <class List>
+void WriteStringValue(benchmark::State& state) {
+  const std::u16string saved = FullList<List>().StringValue();
+  List list(TextCase());
+  list.SetMaxCount(kMostItems);
+  for (auto _ : state) Refill(list, core::SplitCrLf(saved));
+  benchmark::DoNotOptimize(list.Count());
+}
+
+template <class List>
+void ReadPositions(benchmark::State& state, const List& list) {
+  for (auto _ : state) {
+    for (std::int32_t position = 1; position <= list.Count(); ++position) {
+      std::u16string item = list.Item(core::Variant{position});
+      benchmark::DoNotOptimize(item.data());
+    }
+  }
+}
+
+template <class List>
+void ReadEveryPosition(benchmark::State& state) {
+  ReadPositions(state, FullList<List>());
+}
+
+template <class List>
+void ReadEveryPositionAfterMoves(benchmark::State& state) {
+  ReadPositions(state, ShuffledList<List>());
+}
+
+#define ZELVANE_BENCH_PAIR(Case)                                                                    \
+  BENCHMARK(Case<ReferenceFifo>)->Name("ItemList/" #Case "/reference")->Unit(benchmark::kMillisecond); \
+  BENCHMARK(Case<CFifoBuffer>)->Name("ItemList/" #Case "/ours")->Unit(benchmark::kMillisecond)
+
+ZELVANE_BENCH_PAIR(FillDistinct);
+ZELVANE_BENCH_PAIR(FillRepeated);
+ZELVANE_BENCH_PAIR(ReadStringValue);
+ZELVANE_BENCH_PAIR(WriteStringValue);
+ZELVANE_BENCH_PAIR(ReadEveryPosition);
+ZELVANE_BENCH_PAIR(ReadEveryPositionAfterMoves);
+
+}  // namespace
+}  // namespace zelvane::bench
