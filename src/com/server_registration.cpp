@@ -82,13 +82,18 @@ void RegisterTypeLibrary(RegistrationScope scope, const std::wstring& dllPath) {
 }
 
 void UnregisterTypeLibrary(RegistrationScope scope) {
-  const HRESULT hr = scope == RegistrationScope::Machine
-                         ? UnRegisterTypeLib(LIBID_ZelvaneTextBox, kMajorVersion, kMinorVersion, kTypeLibLocale,
-                                             ThisSysKind())
-                         : UnRegisterTypeLibForUser(LIBID_ZelvaneTextBox, kMajorVersion, kMinorVersion,
-                                                    kTypeLibLocale, ThisSysKind());
   // A library that was never registered is already gone.
-  if (hr != TYPE_E_REGISTRYACCESS && hr != TYPE_E_LIBNOTREGISTERED) ThrowIfFailed(hr);
+  BSTR registeredPath = nullptr;
+  if (FAILED(QueryPathOfRegTypeLib(LIBID_ZelvaneTextBox, kMajorVersion, kMinorVersion, kTypeLibLocale,
+                                   &registeredPath))) {
+    return;
+  }
+  SysFreeString(registeredPath);
+  ThrowIfFailed(scope == RegistrationScope::Machine
+                    ? UnRegisterTypeLib(LIBID_ZelvaneTextBox, kMajorVersion, kMinorVersion, kTypeLibLocale,
+                                        ThisSysKind())
+                    : UnRegisterTypeLibForUser(LIBID_ZelvaneTextBox, kMajorVersion, kMinorVersion, kTypeLibLocale,
+                                               ThisSysKind()));
 }
 
 }  // namespace
