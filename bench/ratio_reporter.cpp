@@ -32,7 +32,7 @@ void RatioReporter::Finalize() {
     const std::string base = name.substr(0, name.size() - kOurs.size());
     const auto reference = secondsPerIteration_.find(base + std::string(kReference));
     if (reference == secondsPerIteration_.end() || oursSeconds <= 0) continue;
-    std::printf("  %-40s %12.1f\n", base.c_str(), reference->second / oursSeconds);
+    std::printf("  %-40s %12.2f\n", base.c_str(), reference->second / oursSeconds);
   }
   std::fflush(stdout);
 }

@@ -72,7 +72,9 @@ std::u16string FromUtf8(std::string_view text) {
       }
       cp = (cp << 6) | (c & 0x3F);
     }
-    if (!ok || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+    // The shortest form only: a longer one could smuggle in a character a check missed.
+    static constexpr char32_t kShortest[] = {0, 0x80, 0x800, 0x10000};
+    if (!ok || cp < kShortest[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
       out.push_back(0xFFFD);
       ++i;
       continue;

@@ -1,5 +1,6 @@
 #include "core/variant.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -35,6 +36,10 @@ bool ParseNumber(const std::u16string& text, double& out) {
     ascii.push_back(static_cast<char>(text[i]));
   }
   if (ascii.size() > 2 && ascii[0] == '&' && (ascii[1] == 'H' || ascii[1] == 'h')) {
+    // strtoull alone would also take a sign, blanks or a 0x after the &H.
+    if (!std::all_of(ascii.begin() + 2, ascii.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); })) {
+      return false;
+    }
     char* end = nullptr;
     const unsigned long long v = std::strtoull(ascii.c_str() + 2, &end, 16);
     if (*end != '\0' || v > 0xFFFFFFFFull) return false;
