@@ -1,0 +1,768 @@
+// ZelvaneTextBox.dll in containers of our own and in ATL's AtlAxWin window, under
+// Wine: in-place activation, events through the connection point, typed input and
+// the drop-down, persistence, design and run time, the saved list, unloading.
+#include "host/win32/windows_api.h"
+
+#include <ocidl.h>
+#include <olectl.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "host/win32/com_ptr.h"
+#include "host/win32/unique_handle.h"
+#include "zelvane_text_box.h"
+
+namespace {
+
+using zelvane::win32::com_ptr;
+using zelvane::win32::unique_hwnd;
+
+// __Zelvane's dispatch ids.
+constexpr DISPID kChange = 2, kListClick = 3, kDropDownList = 4, kCloseUpList = 5, kKeyUp = 10, kKeyPress = 11,
+                 kKeyDown = 12, kButtonClick = 13;
+
+/// Dispatches messages until `done`; the bound on waits only guards against a hang.
+bool PumpUntil(const std::function<bool()>& done, int waits = 250) {
+  for (int round = 0; round < waits; ++round) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    if (done()) return true;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+  }
+  return done();
+}
+
+void PumpAWhile() { PumpUntil([] { return false; }, 10); }
+
+/// Reference counting for the test's own COM objects, which live on the stack.
+template <class... Interfaces>
+class StackObject : public Interfaces... {
+ public:
+  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+};
+
+/// Records the events of __Zelvane; optionally changes KeyAscii on the way back.
+class EventSink final : public StackObject<IDispatch> {
+ public:
+  std::vector<DISPID> events;
+  short replaceKeyAscii = 0;  // KeyAscii to hand back instead of the typed one, 0 none
+
+  int Count(DISPID id) const { return static_cast<int>(std::count(events.begin(), events.end(), id)); }
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
+    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == DIID___Zelvane) {
+      *ppv = static_cast<IDispatch*>(this);
+      return S_OK;
+    }
+    *ppv = nullptr;
+    return E_NOINTERFACE;
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    *count = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
+                                   UINT*) override {
+    events.push_back(id);
+    if (id == kKeyPress && replaceKeyAscii && params->cArgs == 1 &&
+        V_VT(&params->rgvarg[0]) == (VT_BYREF | VT_I2)) {
+      *V_I2REF(&params->rgvarg[0]) = replaceKeyAscii;
+    }
+    return S_OK;
+  }
+};
+
+/// Records the dispatch ids of property-change notices.
+class NotifySink final : public StackObject<IPropertyNotifySink> {
+ public:
+  std::vector<DISPID> changed;
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
+    if (riid == IID_IUnknown || riid == IID_IPropertyNotifySink) {
+      *ppv = static_cast<IPropertyNotifySink*>(this);
+      return S_OK;
+    }
+    *ppv = nullptr;
+    return E_NOINTERFACE;
+  }
+  HRESULT STDMETHODCALLTYPE OnChanged(DISPID id) override {
+    changed.push_back(id);
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE OnRequestEdit(DISPID) override { return S_OK; }
+};
+
+/// A property bag in memory that keeps the order of the writes.
+class MemoryBag final : public StackObject<IPropertyBag> {
+ public:
+  std::vector<std::wstring> order;
+  std::map<std::wstring, VARIANT> values;
+  ~MemoryBag() {
+    for (auto& entry : values) VariantClear(&entry.second);
+  }
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
+    if (riid == IID_IUnknown || riid == IID_IPropertyBag) {
+      *ppv = static_cast<IPropertyBag*>(this);
+      return S_OK;
+    }
+    *ppv = nullptr;
+    return E_NOINTERFACE;
+  }
+  HRESULT STDMETHODCALLTYPE Read(LPCOLESTR name, VARIANT* value, IErrorLog*) override {
+    const auto found = values.find(name);
+    if (found == values.end()) return E_INVALIDARG;
+    return VariantCopy(value, &found->second);
+  }
+  HRESULT STDMETHODCALLTYPE Write(LPCOLESTR name, VARIANT* value) override {
+    order.push_back(name);
+    VARIANT& slot = values[name];
+    VariantClear(&slot);
+    return VariantCopy(&slot, value);
+  }
+};
+
+/// The container: a top-level window with one site for the control, answering
+/// the ambient UserMode as the test sets it.
+class TestSite final
+    : public StackObject<IOleClientSite, IOleInPlaceSite, IOleControlSite, IDispatch> {
+ public:
+  bool userMode = true;
+
+  TestSite() {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"ZelvaneTestForm";
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    RegisterClassW(&windowClass);
+    window_.reset(CreateWindowExW(0, windowClass.lpszClassName, L"Form", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
+                                  400, 300, nullptr, nullptr, windowClass.hInstance, nullptr));
+    SetForegroundWindow(window_.get());
+    PumpAWhile();
+  }
+  HWND window() const { return window_.get(); }
+  RECT position{20, 20, 220, 44};
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
+    if (riid == IID_IUnknown || riid == IID_IOleClientSite) {
+      *ppv = static_cast<IOleClientSite*>(this);
+    } else if (riid == IID_IOleInPlaceSite || riid == IID_IOleWindow) {
+      *ppv = static_cast<IOleInPlaceSite*>(this);
+    } else if (riid == IID_IOleControlSite) {
+      *ppv = static_cast<IOleControlSite*>(this);
+    } else if (riid == IID_IDispatch) {
+      *ppv = static_cast<IDispatch*>(this);
+    } else {
+      *ppv = nullptr;
+      return E_NOINTERFACE;
+    }
+    return S_OK;
+  }
+
+  // IOleClientSite
+  HRESULT STDMETHODCALLTYPE SaveObject() override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE GetMoniker(DWORD, DWORD, IMoniker** moniker) override {
+    *moniker = nullptr;
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE GetContainer(IOleContainer** container) override {
+    *container = nullptr;
+    return E_NOINTERFACE;
+  }
+  HRESULT STDMETHODCALLTYPE ShowObject() override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE OnShowWindow(BOOL) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE RequestNewObjectLayout() override { return E_NOTIMPL; }
+
+  // IOleInPlaceSite
+  HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override {
+    *window = window_.get();
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE CanInPlaceActivate() override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE OnInPlaceActivate() override {
+    ++inPlaceActivations;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE OnUIActivate() override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document, LPRECT pos,
+                                             LPRECT clip, LPOLEINPLACEFRAMEINFO) override {
+    *frame = nullptr;
+    *document = nullptr;
+    *pos = position;
+    *clip = position;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE Scroll(SIZE) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE OnUIDeactivate(BOOL) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE OnInPlaceDeactivate() override {
+    ++inPlaceDeactivations;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE DiscardUndoState() override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE DeactivateAndUndo() override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE OnPosRectChange(LPCRECT) override { return S_OK; }
+
+  // IOleControlSite: twips for the container's unit.
+  HRESULT STDMETHODCALLTYPE OnControlInfoChanged() override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE LockInPlaceActive(BOOL) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE GetExtendedControl(IDispatch** extended) override {
+    *extended = nullptr;
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE TransformCoords(POINTL* himetric, POINTF* container, DWORD flags) override {
+    ++transforms;
+    const float twipsPerHimetric = 1440.0f / 2540.0f;
+    if (flags & XFORMCOORDS_HIMETRICTOCONTAINER) {
+      container->x = static_cast<float>(himetric->x) * twipsPerHimetric;
+      container->y = static_cast<float>(himetric->y) * twipsPerHimetric;
+    } else {
+      himetric->x = static_cast<LONG>(container->x / twipsPerHimetric);
+      himetric->y = static_cast<LONG>(container->y / twipsPerHimetric);
+    }
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE TranslateAccelerator(MSG*, DWORD) override { return S_FALSE; }
+  HRESULT STDMETHODCALLTYPE OnFocus(BOOL) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE ShowPropertyFrame() override { return E_NOTIMPL; }
+
+  // IDispatch: the ambient properties.
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    *count = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
+                                   UINT*) override {
+    if (id != DISPID_AMBIENT_USERMODE || !result) return DISP_E_MEMBERNOTFOUND;
+    V_VT(result) = VT_BOOL;
+    V_BOOL(result) = userMode ? VARIANT_TRUE : VARIANT_FALSE;
+    return S_OK;
+  }
+
+  int inPlaceActivations = 0;
+  int inPlaceDeactivations = 0;
+  int transforms = 0;
+
+ private:
+  unique_hwnd window_;
+};
+
+/// The server DLL, loaded and registered once for the whole program.
+class Server : public ::testing::Environment {
+ public:
+  static HMODULE module;
+
+  void SetUp() override {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring dll(path);
+    dll = dll.substr(0, dll.find_last_of(L'\\') + 1) + ZELVANE_DLL_RELATIVE_PATH;
+    module = LoadLibraryW(dll.c_str());
+    ASSERT_NE(module, nullptr) << "cannot load the control's DLL";
+    ASSERT_EQ(Entry("DllRegisterServer")(), S_OK);
+  }
+  void TearDown() override { Entry("DllUnregisterServer")(); }
+
+  static HRESULT(STDAPICALLTYPE* Entry(const char* name))() {
+    return reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(GetProcAddress(module, name));
+  }
+};
+HMODULE Server::module = nullptr;
+
+const auto* const kServer [[maybe_unused]] = ::testing::AddGlobalTestEnvironment(new Server);
+
+/// One control created by its ProgID, with the test's sinks connected.
+class Control {
+ public:
+  explicit Control(TestSite* site = nullptr) {
+    CLSID clsid{};
+    EXPECT_EQ(CLSIDFromProgID(L"ZelvaneTextBox.Zelvane", &clsid), S_OK);
+    EXPECT_EQ(clsid, CLSID_Zelvane);
+    EXPECT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID__Zelvane, z.put_void()), S_OK);
+    ole = z.query<IOleObject>();
+    if (site) ole->SetClientSite(site);
+    Connect(DIID___Zelvane, &events, eventsCookie_, eventsPoint_);
+    Connect(IID_IPropertyNotifySink, &notices, noticesCookie_, noticesPoint_);
+  }
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+  ~Control() { Close(); }
+
+  void Close() {
+    if (!z) return;
+    if (eventsPoint_) eventsPoint_->Unadvise(eventsCookie_);
+    if (noticesPoint_) noticesPoint_->Unadvise(noticesCookie_);
+    eventsPoint_.reset();
+    noticesPoint_.reset();
+    ole->Close(OLECLOSE_NOSAVE);
+    ole->SetClientSite(nullptr);
+    ole.reset();
+    z.reset();
+  }
+
+  void InitNew() { ASSERT_EQ(z.query<IPersistStreamInit>()->InitNew(), S_OK); }
+  void Activate(TestSite& site) {
+    ASSERT_EQ(ole->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &site, 0, site.window(), &site.position), S_OK);
+  }
+  HWND Editor() const { return Handle(&_Zelvane::get_HwndEditor); }
+  HWND List() const { return Handle(&_Zelvane::get_HwndList); }
+  HWND Surface() const { return Handle(&_Zelvane::get_hWnd); }
+  std::wstring Text() const {
+    BSTR text = nullptr;
+    z->get_Text(&text);
+    std::wstring result(text ? text : L"");
+    SysFreeString(text);
+    return result;
+  }
+  long Count() const {
+    LONG count = -1;
+    z->get_ListCount(&count);
+    return count;
+  }
+  void Add(const wchar_t* item) {
+    BSTR text = SysAllocString(item);
+    z->AddItem(text);
+    SysFreeString(text);
+  }
+  std::wstring Item(long index) const {
+    VARIANT item;
+    VariantInit(&item);
+    z->get_List(index, &item);
+    std::wstring result = V_VT(&item) == VT_BSTR ? V_BSTR(&item) : L"<none>";
+    VariantClear(&item);
+    return result;
+  }
+
+  com_ptr<_Zelvane> z;
+  com_ptr<IOleObject> ole;
+  EventSink events;
+  NotifySink notices;
+
+ private:
+  HWND Handle(HRESULT (STDMETHODCALLTYPE _Zelvane::*get)(LONG*)) const {
+    LONG handle = 0;
+    ((*z.get()).*get)(&handle);
+    return reinterpret_cast<HWND>(static_cast<LONG_PTR>(handle));
+  }
+  void Connect(REFIID iid, IUnknown* sink, DWORD& cookie, com_ptr<IConnectionPoint>& point) {
+    const auto container = z.query<IConnectionPointContainer>();
+    ASSERT_TRUE(container);
+    ASSERT_EQ(container->FindConnectionPoint(iid, point.put()), S_OK);
+    ASSERT_EQ(point->Advise(sink, &cookie), S_OK);
+  }
+
+  DWORD eventsCookie_ = 0;
+  DWORD noticesCookie_ = 0;
+  com_ptr<IConnectionPoint> eventsPoint_;
+  com_ptr<IConnectionPoint> noticesPoint_;
+};
+
+/// Types one key into `window` as the keyboard would: the key messages, and the
+/// character TranslateMessage makes of them.
+void TypeKey(HWND window, UINT key) {
+  const UINT scan = MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
+  PostMessageW(window, WM_KEYDOWN, key, 1 | (scan << 16));
+  PumpUntil([] { return true; });
+  PostMessageW(window, WM_KEYUP, key, 1 | (scan << 16) | (1u << 30) | (1u << 31));
+  PumpUntil([] { return true; });
+}
+
+void TypeText(HWND window, const char* text) {
+  for (const char* c = text; *c; ++c) TypeKey(window, static_cast<UINT>(VkKeyScanW(*c) & 0xFF));
+}
+
+void ClickAt(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_MOUSE;
+  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, input, sizeof(INPUT));
+}
+
+std::wstring ListRow(HWND list, int row) {
+  wchar_t text[256] = {};
+  SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+class ContainerTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr))); }
+  void TearDown() override { OleUninitialize(); }
+};
+
+TEST_F(ContainerTest, ActivatesInPlaceInTheContainersWindow) {
+  TestSite site;
+  Control control(&site);
+  control.InitNew();
+  EXPECT_FALSE(IsWindowVisible(control.Surface())) << "windows stay hidden until a container shows them";
+  control.Activate(site);
+  EXPECT_EQ(site.inPlaceActivations, 1);
+  EXPECT_EQ(GetParent(control.Surface()), site.window());
+  EXPECT_TRUE(IsWindowVisible(control.Surface()));
+  EXPECT_TRUE(IsWindowVisible(control.Editor()));
+  EXPECT_EQ(GetParent(control.Editor()), control.Surface());
+  RECT rect{};
+  GetWindowRect(control.Surface(), &rect);
+  MapWindowPoints(nullptr, site.window(), reinterpret_cast<POINT*>(&rect), 2);
+  EXPECT_EQ(rect.left, site.position.left);
+  EXPECT_EQ(rect.right, site.position.right);
+
+  const RECT moved{30, 40, 250, 64};
+  ASSERT_EQ(control.ole.query<IOleInPlaceObject>()->SetObjectRects(&moved, &moved), S_OK);
+  GetWindowRect(control.Surface(), &rect);
+  MapWindowPoints(nullptr, site.window(), reinterpret_cast<POINT*>(&rect), 2);
+  EXPECT_EQ(rect.left, 30);
+  EXPECT_EQ(rect.bottom, 64);
+
+  ASSERT_EQ(control.ole.query<IOleInPlaceObject>()->InPlaceDeactivate(), S_OK);
+  EXPECT_EQ(site.inPlaceDeactivations, 1);
+  EXPECT_FALSE(IsWindowVisible(control.Surface()));
+  EXPECT_NE(GetParent(control.Surface()), site.window());
+}
+
+TEST_F(ContainerTest, TypingRaisesKeyEventsInOrderAndOpensTheDropDown) {
+  TestSite site;
+  Control control(&site);
+  control.InitNew();
+  control.Activate(site);
+  control.Add(L"apple");
+  control.Add(L"apricot");
+  control.Add(L"banana");
+  SetFocus(control.Editor());
+
+  TypeText(control.Editor(), "a");
+  const std::vector<DISPID> keyOrder{kKeyDown, kKeyPress, kChange, kKeyUp};
+  ASSERT_GE(control.events.events.size(), 4u);
+  EXPECT_EQ(std::vector<DISPID>(control.events.events.begin(), control.events.events.begin() + 4), keyOrder);
+  TypeText(control.Editor(), "p");
+  EXPECT_EQ(control.Text(), L"ap");
+
+  ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(control.List()) != FALSE; }))
+      << "the list drops down after the filter delay";
+  EXPECT_GE(control.events.Count(kDropDownList), 1);
+  EXPECT_EQ(GetAncestor(control.List(), GA_PARENT), GetDesktopWindow());
+  EXPECT_EQ(SendMessageW(control.List(), LB_GETCOUNT, 0, 0), 2);
+  EXPECT_EQ(ListRow(control.List(), 0), L"apricot");
+
+  TypeKey(control.Editor(), VK_DOWN);
+  const LRESULT selected = SendMessageW(control.List(), LB_GETCURSEL, 0, 0);
+  ASSERT_NE(selected, LB_ERR);
+  const std::wstring row = ListRow(control.List(), static_cast<int>(selected));
+  control.events.events.clear();
+  TypeKey(control.Editor(), VK_RETURN);
+  EXPECT_EQ(control.Text(), row);
+  EXPECT_FALSE(IsWindowVisible(control.List()));
+  EXPECT_EQ(control.events.Count(kCloseUpList), 1);
+  EXPECT_EQ(control.events.Count(kListClick), 1);
+}
+
+TEST_F(ContainerTest, KeyAsciiChangedBySinkIsWhatTheBoxGets) {
+  TestSite site;
+  Control control(&site);
+  control.InitNew();
+  control.Activate(site);
+  SetFocus(control.Editor());
+  control.events.replaceKeyAscii = 'Q';
+  TypeText(control.Editor(), "a");
+  EXPECT_EQ(control.Text(), L"Q");
+  control.events.replaceKeyAscii = 0;
+}
+
+TEST_F(ContainerTest, ClickOutsideClosesTheDropDown) {
+  TestSite site;
+  Control control(&site);
+  control.InitNew();
+  control.Activate(site);
+  control.Add(L"cherry");
+  SetFocus(control.Editor());
+  TypeText(control.Editor(), "c");
+  ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(control.List()) != FALSE; }));
+
+  RECT form{};
+  GetWindowRect(site.window(), &form);
+  ClickAt(POINT{form.right - 30, form.bottom - 30});
+  EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(control.List()); }));
+  EXPECT_EQ(control.events.Count(kCloseUpList), 1);
+}
+
+TEST_F(ContainerTest, ButtonClickOpensTheWholeList) {
+  TestSite site;
+  Control control(&site);
+  control.InitNew();
+  control.Activate(site);
+  control.Add(L"one");
+  control.Add(L"two");
+  ASSERT_EQ(control.z->put_ShowButton(VARIANT_TRUE), S_OK);
+  PumpAWhile();
+  RECT surface{};
+  GetWindowRect(control.Surface(), &surface);
+  ClickAt(POINT{surface.right - 6, (surface.top + surface.bottom) / 2});
+  ASSERT_TRUE(PumpUntil([&] { return control.events.Count(kButtonClick) == 1; }));
+  EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(control.List()) != FALSE; }));
+  EXPECT_EQ(SendMessageW(control.List(), LB_GETCOUNT, 0, 0), 2);
+  EXPECT_GT(site.transforms, 0) << "mouse coordinates reach a container without ScaleMode through TransformCoords";
+}
+
+TEST_F(ContainerTest, PropertyChangesNotifyWithTheirDispatchIds) {
+  Control control;
+  control.InitNew();
+  BSTR text = SysAllocString(L"x");
+  control.z->put_Text(text);
+  SysFreeString(text);
+  control.z->put_BackColor(0xFF);
+  control.z->put_ShowButton(VARIANT_TRUE);
+  control.z->put_MaxCount(5);
+  // Text notifies once as set and once as the text box's change copies it back.
+  EXPECT_EQ(control.notices.changed, (std::vector<DISPID>{DISPID_VALUE, DISPID_VALUE, DISPID_BACKCOLOR, 6}))
+      << "MaxCount sends no notice";
+  EXPECT_EQ(control.z.query<IPersistStreamInit>()->IsDirty(), S_OK);
+}
+
+TEST_F(ContainerTest, ErrorsReachTheClientWithSourceAndDescription) {
+  Control control;
+  control.InitNew();
+  EXPECT_EQ(control.z->put_MaxCount(0), static_cast<HRESULT>(0x800A0000 + 5030));
+  com_ptr<IErrorInfo> info;
+  ASSERT_EQ(GetErrorInfo(0, info.put()), S_OK);
+  BSTR source = nullptr;
+  BSTR description = nullptr;
+  info->GetSource(&source);
+  info->GetDescription(&description);
+  EXPECT_STREQ(source, L"Zelvane");
+  EXPECT_STREQ(description, L"MaxCount must be greater than zero");
+  SysFreeString(source);
+  SysFreeString(description);
+  EXPECT_EQ(control.z.query<ISupportErrorInfo>()->InterfaceSupportsErrorInfo(IID__Zelvane), S_OK);
+
+  VARIANT item;
+  VariantInit(&item);
+  EXPECT_EQ(control.z->get_List(0, &item), static_cast<HRESULT>(0x800A0000 + 5010));
+}
+
+void Configure(Control& control) {
+  control.z->put_MaxCount(7);
+  control.z->put_ShowButton(VARIANT_TRUE);
+  control.z->put_Appearance(zvFlat);
+  control.z->put_BackColor(0x123456);
+  control.z->put_ForeColor(0x654321);
+  control.z->put_SaveOnReturn(VARIANT_FALSE);
+  control.z->put_Enabled(VARIANT_FALSE);
+  com_ptr<IFontDisp> font;
+  control.z->get_Font(font.put());
+  ASSERT_TRUE(font);
+  // Not the name: the font object reports the face the system realises for it.
+  CY size{};
+  size.int64 = 180000;
+  font.query<IFont>()->put_Size(size);
+  font.query<IFont>()->put_Bold(TRUE);
+}
+
+void ExpectConfigured(Control& control) {
+  LONG maxCount = 0;
+  VARIANT_BOOL showButton = 0, saveOnReturn = -1, enabled = -1, autoSave = 0;
+  zvAppearances appearance = zv3d;
+  OLE_COLOR back = 0, fore = 0;
+  control.z->get_MaxCount(&maxCount);
+  control.z->get_ShowButton(&showButton);
+  control.z->get_Appearance(&appearance);
+  control.z->get_BackColor(&back);
+  control.z->get_ForeColor(&fore);
+  control.z->get_SaveOnReturn(&saveOnReturn);
+  control.z->get_Enabled(&enabled);
+  control.z->get_AutoSaveList(&autoSave);
+  EXPECT_EQ(maxCount, 7);
+  EXPECT_EQ(showButton, VARIANT_TRUE);
+  EXPECT_EQ(appearance, zvFlat);
+  EXPECT_EQ(back, 0x123456u);
+  EXPECT_EQ(fore, 0x654321u);
+  EXPECT_EQ(saveOnReturn, VARIANT_FALSE);
+  EXPECT_EQ(enabled, VARIANT_FALSE);
+  EXPECT_EQ(autoSave, VARIANT_TRUE);
+  com_ptr<IFontDisp> font;
+  control.z->get_Font(font.put());
+  ASSERT_TRUE(font);
+  CY size{};
+  BOOL bold = FALSE;
+  font.query<IFont>()->get_Size(&size);
+  font.query<IFont>()->get_Bold(&bold);
+  EXPECT_EQ(size.int64, 180000);
+  EXPECT_TRUE(bold);
+  EXPECT_EQ(control.Text(), L"") << "the text is not persisted";
+}
+
+TEST_F(ContainerTest, PropertyBagRoundTripKeepsTheTenKeysInOrder) {
+  MemoryBag bag;
+  {
+    Control first;
+    first.InitNew();
+    Configure(first);
+    ASSERT_EQ(first.z.query<IPersistPropertyBag>()->Save(&bag, TRUE, TRUE), S_OK);
+  }
+  EXPECT_EQ(bag.order, (std::vector<std::wstring>{L"SaveOnReturn", L"RegKey", L"MaxCount", L"ShowButton", L"Font",
+                                                  L"BackColor", L"ForeColor", L"Enabled", L"Appearance",
+                                                  L"AutoSaveList"}));
+  Control second;
+  ASSERT_EQ(second.z.query<IPersistPropertyBag>()->Load(&bag, nullptr), S_OK);
+  ExpectConfigured(second);
+  EXPECT_EQ(second.z.query<IPersistPropertyBag>()->Load(&bag, nullptr), CO_E_ALREADYINITIALIZED);
+}
+
+TEST_F(ContainerTest, StreamRoundTripKeepsTheProperties) {
+  com_ptr<IStream> stream;
+  ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, stream.put()), S_OK);
+  {
+    Control first;
+    first.InitNew();
+    Configure(first);
+    const auto persist = first.z.query<IPersistStreamInit>();
+    ULARGE_INTEGER size{};
+    ASSERT_EQ(persist->GetSizeMax(&size), S_OK);
+    ASSERT_EQ(persist->Save(stream.get(), TRUE), S_OK);
+    ULARGE_INTEGER written{};
+    stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_CUR, &written);
+    EXPECT_EQ(written.QuadPart, size.QuadPart);
+    EXPECT_EQ(persist->IsDirty(), S_FALSE);
+  }
+  stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
+  Control second;
+  ASSERT_EQ(second.z.query<IPersistStreamInit>()->Load(stream.get()), S_OK);
+  ExpectConfigured(second);
+
+  com_ptr<IStream> garbage;
+  CreateStreamOnHGlobal(nullptr, TRUE, garbage.put());
+  garbage->Write("not a bag", 9, nullptr);
+  garbage->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
+  Control third;
+  EXPECT_FALSE(SUCCEEDED(third.z.query<IPersistStreamInit>()->Load(garbage.get())));
+}
+
+TEST_F(ContainerTest, DesignTimeHidesTheListAndRunTimeShowsIt) {
+  TestSite site;
+  site.userMode = false;
+  Control control(&site);
+  control.InitNew();
+  control.Add(L"kept");
+  BSTR value = nullptr;
+  control.z->get_StringValue(&value);
+  EXPECT_STREQ(value, L"") << "at design time StringValue reads empty";
+  SysFreeString(value);
+  site.userMode = true;  // read afresh at every use
+  control.z->get_StringValue(&value);
+  EXPECT_STREQ(value, L"kept");
+  SysFreeString(value);
+}
+
+TEST_F(ContainerTest, SavedListSurvivesTwoRunTimeLifetimesButNotDesignTime) {
+  MemoryBag bag;
+  {
+    Control placed;  // first placement makes the instance's key
+    placed.InitNew();
+    placed.z.query<IPersistPropertyBag>()->Save(&bag, TRUE, TRUE);
+  }
+  TestSite site;
+  {
+    Control run(&site);
+    ASSERT_EQ(run.z.query<IPersistPropertyBag>()->Load(&bag, nullptr), S_OK);
+    EXPECT_EQ(run.Count(), 0);
+    run.Add(L"first");
+    run.Add(L"second");
+  }
+  {
+    site.userMode = false;
+    Control design(&site);
+    ASSERT_EQ(design.z.query<IPersistPropertyBag>()->Load(&bag, nullptr), S_OK);
+    EXPECT_EQ(design.Count(), 0) << "design time does not load the saved list";
+    design.Add(L"design");
+  }
+  site.userMode = true;
+  Control again(&site);
+  ASSERT_EQ(again.z.query<IPersistPropertyBag>()->Load(&bag, nullptr), S_OK);
+  ASSERT_EQ(again.Count(), 2) << "the design-time instance saved nothing";
+  const std::vector<std::wstring> items{again.Item(0), again.Item(1)};
+  EXPECT_NE(std::find(items.begin(), items.end(), L"first"), items.end());
+  EXPECT_NE(std::find(items.begin(), items.end(), L"second"), items.end());
+  again.z->put_AutoSaveList(VARIANT_FALSE);
+}
+
+TEST_F(ContainerTest, ClassInfoNamesTheEventInterface) {
+  Control control;
+  const auto info = control.z.query<IProvideClassInfo2>();
+  ASSERT_TRUE(info);
+  GUID events{};
+  ASSERT_EQ(info->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &events), S_OK);
+  EXPECT_EQ(events, DIID___Zelvane);
+  com_ptr<ITypeInfo> classInfo;
+  ASSERT_EQ(info->GetClassInfo(classInfo.put()), S_OK);
+  TYPEATTR* attributes = nullptr;
+  ASSERT_EQ(classInfo->GetTypeAttr(&attributes), S_OK);
+  EXPECT_EQ(attributes->guid, CLSID_Zelvane);
+  EXPECT_EQ(attributes->typekind, TKIND_COCLASS);
+  classInfo->ReleaseTypeAttr(attributes);
+}
+
+TEST_F(ContainerTest, ServerUnloadsOnlyWhenNothingIsLeft) {
+  const auto canUnload = Server::Entry("DllCanUnloadNow");
+  {
+    Control control;
+    EXPECT_EQ(canUnload(), S_FALSE);
+  }
+  EXPECT_EQ(canUnload(), S_OK);
+  com_ptr<IClassFactory> factory;
+  ASSERT_EQ(CoGetClassObject(CLSID_Zelvane, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory, factory.put_void()),
+            S_OK);
+  factory->LockServer(TRUE);
+  EXPECT_EQ(canUnload(), S_FALSE);
+  factory->LockServer(FALSE);
+  EXPECT_EQ(canUnload(), S_OK);
+}
+
+TEST_F(ContainerTest, HostedByProgIdInAtlAxWinTakesTyping) {
+  const HMODULE atl = LoadLibraryW(L"atl.dll");
+  ASSERT_NE(atl, nullptr);
+  using InitFn = BOOL(WINAPI*)();
+  using GetControlFn = HRESULT(WINAPI*)(HWND, IUnknown**);
+  const auto init = reinterpret_cast<InitFn>(GetProcAddress(atl, "AtlAxWinInit"));
+  const auto getControl = reinterpret_cast<GetControlFn>(GetProcAddress(atl, "AtlAxGetControl"));
+  ASSERT_TRUE(init && getControl);
+  ASSERT_TRUE(init());
+  {
+    TestSite form;
+    const unique_hwnd host(CreateWindowExW(0, L"AtlAxWin", L"ZelvaneTextBox.Zelvane", WS_CHILD | WS_VISIBLE, 10,
+                                           10, 200, 24, form.window(), nullptr, GetModuleHandleW(nullptr), nullptr));
+    ASSERT_NE(host.get(), nullptr);
+    PumpAWhile();
+    com_ptr<IUnknown> unknown;
+    ASSERT_EQ(getControl(host.get(), unknown.put()), S_OK);
+    const auto z = unknown.query<_Zelvane>();
+    ASSERT_TRUE(z);
+    LONG editor = 0;
+    z->get_HwndEditor(&editor);
+    const HWND editorWindow = reinterpret_cast<HWND>(static_cast<LONG_PTR>(editor));
+    EXPECT_TRUE(IsChild(host.get(), editorWindow));
+    EXPECT_TRUE(IsWindowVisible(editorWindow));
+    SetFocus(editorWindow);
+    TypeText(editorWindow, "hi");
+    BSTR text = nullptr;
+    z->get_Text(&text);
+    EXPECT_STREQ(text, L"hi");
+    SysFreeString(text);
+  }
+  PumpAWhile();
+}
+
+}  // namespace
