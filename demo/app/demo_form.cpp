@@ -84,8 +84,10 @@ void DemoForm::Show() const {
 }
 
 RECT DemoForm::ScreenArea() const {
+  // The client area: without a window manager (Xvfb) nobody draws the caption.
   RECT area{};
-  ::GetWindowRect(window_.get(), &area);
+  ::GetClientRect(window_.get(), &area);
+  ::MapWindowPoints(window_.get(), nullptr, reinterpret_cast<POINT*>(&area), 2);
   for (const HostedControl* control : {&cities_, &searches_}) {
     HWND list = control->list();
     RECT list_area{};

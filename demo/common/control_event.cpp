@@ -13,14 +13,20 @@ double ControlEvent::Argument(const std::wstring& argument, double fallback) con
 }
 
 std::string ControlEvent::Line() const {
-  std::string line = ToUtf8(control) + " " + ToUtf8(name);
+  // Appended piece by piece: GCC 12 warns falsely on chained string concatenation.
+  std::string line = ToUtf8(control);
+  line += ' ';
+  line += ToUtf8(name);
   for (const auto& a : arguments) {
     char value[32];
     if (a.integral)
       std::snprintf(value, sizeof value, "%ld", static_cast<long>(a.value));
     else
       std::snprintf(value, sizeof value, "%g", a.value);
-    line += " " + ToUtf8(a.name) + "=" + value;
+    line += ' ';
+    line += ToUtf8(a.name);
+    line += '=';
+    line += value;
   }
   return line;
 }
