@@ -17,22 +17,23 @@ using zelvane::com::ServerModule;
 
 namespace {
 
-HRESULT Register(RegistrationScope scope) noexcept {
+// Registration steps throw; regsvr32 wants their HRESULT.
+template <class Step>
+HRESULT Guarded(Step step) noexcept {
   try {
-    zelvane::com::RegisterServer(scope);
+    step();
     return S_OK;
   } catch (...) {
     return zelvane::com::hresult_from_caught();
   }
 }
 
+HRESULT Register(RegistrationScope scope) noexcept {
+  return Guarded([scope] { zelvane::com::RegisterServer(scope); });
+}
+
 HRESULT Unregister(RegistrationScope scope) noexcept {
-  try {
-    zelvane::com::UnregisterServer(scope);
-    return S_OK;
-  } catch (...) {
-    return zelvane::com::hresult_from_caught();
-  }
+  return Guarded([scope] { zelvane::com::UnregisterServer(scope); });
 }
 
 bool IsUserCommand(const wchar_t* command) {

@@ -405,6 +405,17 @@ class ContainerTest : public ::testing::Test {
   void TearDown() override { OleUninitialize(); }
 };
 
+/// A control placed on the test's form, active in place, with the keyboard focus.
+struct ActiveControl {
+  ActiveControl() {
+    control.InitNew();
+    control.Activate(site);
+    SetFocus(control.Editor());
+  }
+  TestSite site;
+  Control control{&site};
+};
+
 TEST_F(ContainerTest, ActivatesInPlaceInTheContainersWindow) {
   TestSite site;
   Control control(&site);
@@ -436,14 +447,11 @@ TEST_F(ContainerTest, ActivatesInPlaceInTheContainersWindow) {
 }
 
 TEST_F(ContainerTest, TypingRaisesKeyEventsInOrderAndOpensTheDropDown) {
-  TestSite site;
-  Control control(&site);
-  control.InitNew();
-  control.Activate(site);
+  ActiveControl active;
+  Control& control = active.control;
   control.Add(L"apple");
   control.Add(L"apricot");
   control.Add(L"banana");
-  SetFocus(control.Editor());
 
   TypeText(control.Editor(), "a");
   const std::vector<DISPID> keyOrder{kKeyDown, kKeyPress, kChange, kKeyUp};
@@ -472,11 +480,8 @@ TEST_F(ContainerTest, TypingRaisesKeyEventsInOrderAndOpensTheDropDown) {
 }
 
 TEST_F(ContainerTest, KeyAsciiChangedBySinkIsWhatTheBoxGets) {
-  TestSite site;
-  Control control(&site);
-  control.InitNew();
-  control.Activate(site);
-  SetFocus(control.Editor());
+  ActiveControl active;
+  Control& control = active.control;
   control.events.replaceKeyAscii = 'Q';
   TypeText(control.Editor(), "a");
   EXPECT_EQ(control.Text(), L"Q");
@@ -484,27 +489,22 @@ TEST_F(ContainerTest, KeyAsciiChangedBySinkIsWhatTheBoxGets) {
 }
 
 TEST_F(ContainerTest, ClickOutsideClosesTheDropDown) {
-  TestSite site;
-  Control control(&site);
-  control.InitNew();
-  control.Activate(site);
+  ActiveControl active;
+  Control& control = active.control;
   control.Add(L"cherry");
-  SetFocus(control.Editor());
   TypeText(control.Editor(), "c");
   ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(control.List()) != FALSE; }));
 
   RECT form{};
-  GetWindowRect(site.window(), &form);
+  GetWindowRect(active.site.window(), &form);
   ClickAt(POINT{form.right - 30, form.bottom - 30});
   EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(control.List()); }));
   EXPECT_EQ(control.events.Count(kCloseUpList), 1);
 }
 
 TEST_F(ContainerTest, ButtonClickOpensTheWholeList) {
-  TestSite site;
-  Control control(&site);
-  control.InitNew();
-  control.Activate(site);
+  ActiveControl active;
+  Control& control = active.control;
   control.Add(L"one");
   control.Add(L"two");
   ASSERT_EQ(control.z->put_ShowButton(VARIANT_TRUE), S_OK);
@@ -515,7 +515,7 @@ TEST_F(ContainerTest, ButtonClickOpensTheWholeList) {
   ASSERT_TRUE(PumpUntil([&] { return control.events.Count(kButtonClick) == 1; }));
   EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(control.List()) != FALSE; }));
   EXPECT_EQ(SendMessageW(control.List(), LB_GETCOUNT, 0, 0), 2);
-  EXPECT_GT(site.transforms, 0) << "mouse coordinates reach a container without ScaleMode through TransformCoords";
+  EXPECT_GT(active.site.transforms, 0) << "mouse coordinates reach a container without ScaleMode through TransformCoords";
 }
 
 TEST_F(ContainerTest, PropertyChangesNotifyWithTheirDispatchIds) {
