@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -59,48 +60,47 @@ void Refill(List& list, const std::vector<std::u16string>& items) {
   for (const auto& item : items) list.Add(item);
 }
 
-// A full list of distinct items, made once per kind: the reference takes seconds to fill.
+// A full list of distinct items, optionally with every third one added again so
+// that positions no longer follow the order the items were first put in.
 template <class List>
-const List& FullList() {
-  static List list(TextCase());
-  static const bool filled = [] {
-    list.SetMaxCount(kMostItems);
-    Refill(list, DistinctItems());
-    return true;
-  }();
-  (void)filled;
+std::unique_ptr<List> MadeFull(bool moveEveryThird) {
+  auto list = std::make_unique<List>(TextCase());
+  list->SetMaxCount(kMostItems);
+  Refill(*list, DistinctItems());
+  for (std::size_t i = 0; moveEveryThird && i < DistinctItems().size(); i += 3) list->Add(DistinctItems()[i]);
   return list;
 }
 
-// The full list after every third item was added again: positions no longer follow
-// the order the items were first put in.
+// Made once per kind: the reference takes seconds to fill.
+template <class List>
+const List& FullList() {
+  static const auto list = MadeFull<List>(false);
+  return *list;
+}
+
 template <class List>
 const List& ShuffledList() {
-  static List list(TextCase());
-  static const bool shuffled = [] {
-    list.SetMaxCount(kMostItems);
-    Refill(list, DistinctItems());
-    for (std::size_t i = 0; i < DistinctItems().size(); i += 3) list.Add(DistinctItems()[i]);
-    return true;
-  }();
-  (void)shuffled;
-  return list;
+  static const auto list = MadeFull<List>(true);
+  return *list;
+}
+
+// Times refilling a list of the largest size with what `itemsOfPass` gives each pass.
+template <class List, class ItemsOfPass>
+void TimeRefills(benchmark::State& state, const ItemsOfPass& itemsOfPass) {
+  List list(TextCase());
+  list.SetMaxCount(kMostItems);
+  for (auto _ : state) Refill(list, itemsOfPass());
+  benchmark::DoNotOptimize(list.Count());
 }
 
 template <class List>
 void FillDistinct(benchmark::State& state) {
-  List list(TextCase());
-  list.SetMaxCount(kMostItems);
-  for (auto _ : state) Refill(list, DistinctItems());
-  benchmark::DoNotOptimize(list.Count());
+  TimeRefills<List>(state, []() -> const auto& { return DistinctItems(); });
 }
 
 template <class List>
 void FillRepeated(benchmark::State& state) {
-  List list(TextCase());
-  list.SetMaxCount(kMostItems);
-  for (auto _ : state) Refill(list, RepeatedItems());
-  benchmark::DoNotOptimize(list.Count());
+  TimeRefills<List>(state, []() -> const auto& { return RepeatedItems(); });
 }
 
 template <class List>
@@ -116,10 +116,7 @@ void ReadStringValue(benchmark::State& state) {
 template <class List>
 void WriteStringValue(benchmark::State& state) {
   const std::u16string saved = FullList<List>().StringValue();
-  List list(TextCase());
-  list.SetMaxCount(kMostItems);
-  for (auto _ : state) Refill(list, core::SplitCrLf(saved));
-  benchmark::DoNotOptimize(list.Count());
+  TimeRefills<List>(state, [&saved] { return core::SplitCrLf(saved); });
 }
 
 template <class List>
