@@ -40,15 +40,19 @@ bool ControlLatency::ListShows(long rows) const {
   return ::IsWindowVisible(list) && ::SendMessageW(list, LB_GETCOUNT, 0, 0) == rows;
 }
 
-// An empty text over an empty list filters to nothing and closes the drop-down; then
-// the items go in without any filter running.
-void ControlLatency::Load(const ItemSet& set) {
+// An empty text over an empty list filters to nothing and closes the drop-down.
+void ControlLatency::Close() {
   const auto& object = control_.object();
   object.Call(L"ClearList");
   object.Put(L"Text", Variant(std::wstring()));
   PumpUntil([&] { return !::IsWindowVisible(control_.list()); }, kSettleMs);
   PumpFor(kSettleMs);
-  object.Put(L"StringValue", Variant(SavedList(set.items)));
+}
+
+// The items go in while the list is closed and no filter runs.
+void ControlLatency::Load(const ItemSet& set) {
+  Close();
+  control_.object().Put(L"StringValue", Variant(SavedList(set.items)));
   ::SetFocus(control_.editor());
   PumpFor(50);
 }
@@ -59,7 +63,9 @@ double ControlLatency::Measure(const ItemSet& set) {
   PostKey(control_.editor(), static_cast<WORD>(L'C'));
   if (!PumpUntil([&] { return ListShows(static_cast<long>(set.matching)); }, kFillTimeoutMs))
     throw ComError(E_FAIL, "waiting for the control's drop-down");
-  return NowMs() - start;
+  const double elapsed = NowMs() - start;
+  Close();
+  return elapsed;
 }
 
 KeyDuringFill ControlLatency::MeasureKeyDuringFill(const ItemSet& all_matching) {
@@ -89,6 +95,7 @@ KeyDuringFill ControlLatency::MeasureKeyDuringFill(const ItemSet& all_matching) 
   result.to_key_down_ms = key_down_at_ - posted_at;
   result.rows_at_key_down = rows_at_key_down_;
   result.to_refilled_ms = NowMs() - posted_at;
+  Close();
   return result;
 }
 

@@ -25,6 +25,7 @@ class ControlLatency {
   KeyDuringFill MeasureKeyDuringFill(const ItemSet& all_matching);
 
  private:
+  void Close();
   void Load(const ItemSet& set);
   bool ListShows(long rows) const;
   void OnEvent(const ControlEvent& event);

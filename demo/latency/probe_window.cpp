@@ -36,7 +36,9 @@ LRESULT CALLBACK ProbeWindow::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
   auto* self = reinterpret_cast<ProbeWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (msg == WM_TIMER && wp == kTimerId && self && self->tick_) {
     try {
-      self->tick_();
+      // A copy: the tick may stop the ticking, which drops the stored callback.
+      auto tick = self->tick_;
+      tick();
     } catch (...) {
       self->StopTicking();
     }
