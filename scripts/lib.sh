@@ -28,7 +28,8 @@ setup_wine() {
   WINE64=$(dpkg -L wine64 | grep 'wine/wine64$' | head -n 1)
   export WINE64
   export WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml="
+  # No Mono/Gecko installers; a crashing program ends instead of waiting in winedbg.
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
   if [ -z "${WINEPREFIX:-}" ]; then
     WINEPREFIX=$(mktemp -d /tmp/zelvane-wine.XXXXXX)
     export WINEPREFIX
