@@ -23,9 +23,8 @@ unique_hwnd CreateForm(const WindowClass& cls) {
   RECT frame{0, 0, kClientWidth, kClientHeight};
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
   ::AdjustWindowRectEx(&frame, style, FALSE, 0);
-  HWND form = ::CreateWindowExW(0, cls.name(), L"ZelvaneTextBox demo", style, 40, 40, frame.right - frame.left,
-                                frame.bottom - frame.top, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
-  if (!form) ThrowLastError("creating the demo form");
+  HWND form = CreateTopLevelWindow(cls, L"ZelvaneTextBox demo", style,
+                                   {40, 40, 40 + frame.right - frame.left, 40 + frame.bottom - frame.top});
   return unique_hwnd(form);
 }
 

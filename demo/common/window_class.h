@@ -17,4 +17,9 @@ class WindowClass {
   const wchar_t* name_;
 };
 
+/// Creates a top-level window of `cls` over `frame` (screen coordinates); throws when
+/// the system refuses.
+HWND CreateTopLevelWindow(const WindowClass& cls, const wchar_t* title, DWORD style, const RECT& frame,
+                          void* param = nullptr);
+
 }  // namespace zelvane::demo

@@ -9,9 +9,8 @@ constexpr UINT_PTR kTimerId = 1;
 }
 
 ProbeWindow::ProbeWindow() : class_(L"ZelvaneLatencyProbe", &ProbeWindow::Procedure) {
-  HWND hwnd = ::CreateWindowExW(0, class_.name(), L"ZelvaneTextBox latency", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                                40, 40, 520, 320, nullptr, nullptr, ::GetModuleHandleW(nullptr), this);
-  if (!hwnd) ThrowLastError("creating the probe window");
+  HWND hwnd = CreateTopLevelWindow(class_, L"ZelvaneTextBox latency", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                                   {40, 40, 560, 360}, this);
   window_.reset(hwnd);
   ::ShowWindow(hwnd, SW_SHOWNORMAL);
   ::UpdateWindow(hwnd);

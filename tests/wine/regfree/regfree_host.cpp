@@ -68,9 +68,7 @@ void CreateAndUse() {
   PrintLine("regfree: created by ProgID with CoCreateInstance; AddItem and ListCount answer");
 
   WindowClass cls(L"ZelvaneRegFreeForm", ::DefWindowProcW);
-  unique_hwnd form(::CreateWindowExW(0, cls.name(), L"regfree", WS_OVERLAPPEDWINDOW, 0, 0, 300, 120, nullptr,
-                                     nullptr, ::GetModuleHandleW(nullptr), nullptr));
-  if (!form) ThrowLastError("creating the form");
+  unique_hwnd form(CreateTopLevelWindow(cls, L"regfree", WS_OVERLAPPEDWINDOW, {0, 0, 300, 120}));
   AxHostLibrary ax;
   int changes = 0;
   HostedControl sited(ax, form.get(), RECT{8, 8, 208, 32}, L"control", [&](const ControlEvent& e) {
