@@ -98,11 +98,6 @@ bool LikePattern::TokenMatches(const Token& token, char16_t c) const {
   return in_list != token.negated;
 }
 
-bool LikePattern::Matches(std::u16string_view text) const {
-  if (plain_prefix_) return text.starts_with(prefix_);
-  return MatchTokens(text);
-}
-
 // Every token but '*' takes exactly one character, so on a mismatch it is enough to
 // let the latest '*' swallow one more character and retry from there: an earlier '*'
 // could only reach positions the latest one covers too. At most pattern x text steps.
