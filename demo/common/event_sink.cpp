@@ -46,25 +46,6 @@ com_ptr<IDispatch> EventSink::Create(std::wstring control, const IID& source, co
 EventSink::EventSink(std::wstring control, const IID& source, com_ptr<ITypeInfo> info, Handler handler)
     : control_(std::move(control)), source_(source), info_(std::move(info)), handler_(std::move(handler)) {}
 
-HRESULT EventSink::QueryInterface(REFIID riid, void** out) {
-  if (!out) return E_POINTER;
-  if (riid == IID_IUnknown || riid == IID_IDispatch || riid == source_) {
-    *out = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *out = nullptr;
-  return E_NOINTERFACE;
-}
-
-ULONG EventSink::AddRef() { return static_cast<ULONG>(::InterlockedIncrement(&refs_)); }
-
-ULONG EventSink::Release() {
-  LONG left = ::InterlockedDecrement(&refs_);
-  if (left == 0) delete this;
-  return static_cast<ULONG>(left);
-}
-
 HRESULT EventSink::GetTypeInfoCount(UINT* count) {
   if (!count) return E_POINTER;
   *count = 1;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "com_object_base.h"
 #include "com_ptr.h"
 #include "control_event.h"
 
@@ -12,7 +13,7 @@ namespace zelvane::demo {
 
 /// Receives a control's events as a dispatch sink of its source interface and hands
 /// each one, decoded through the interface's type information, to a callback.
-class EventSink final : public IDispatch {
+class EventSink final : public ComObjectBase<IDispatch> {
  public:
   using Handler = std::function<void(const ControlEvent&)>;
 
@@ -20,9 +21,6 @@ class EventSink final : public IDispatch {
   static com_ptr<IDispatch> Create(std::wstring control, const IID& source, com_ptr<ITypeInfo> info,
                                    Handler handler);
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid,
@@ -32,10 +30,9 @@ class EventSink final : public IDispatch {
 
  private:
   EventSink(std::wstring control, const IID& source, com_ptr<ITypeInfo> info, Handler handler);
-  ~EventSink() = default;
+  bool Answers(REFIID riid) const override { return riid == IID_IDispatch || riid == source_; }
   ControlEvent Decode(DISPID id, const DISPPARAMS& params) const;
 
-  LONG refs_ = 1;
   std::wstring control_;
   IID source_;
   com_ptr<ITypeInfo> info_;

@@ -10,25 +10,6 @@ com_ptr<IEnumString> StringEnumerator::Create(std::shared_ptr<const std::vector<
   return e;
 }
 
-HRESULT StringEnumerator::QueryInterface(REFIID riid, void** out) {
-  if (!out) return E_POINTER;
-  if (riid == IID_IUnknown || riid == IID_IEnumString) {
-    *out = static_cast<IEnumString*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *out = nullptr;
-  return E_NOINTERFACE;
-}
-
-ULONG StringEnumerator::AddRef() { return static_cast<ULONG>(::InterlockedIncrement(&refs_)); }
-
-ULONG StringEnumerator::Release() {
-  LONG left = ::InterlockedDecrement(&refs_);
-  if (left == 0) delete this;
-  return static_cast<ULONG>(left);
-}
-
 HRESULT StringEnumerator::Next(ULONG count, LPOLESTR* out, ULONG* fetched) {
   if (!out || (count > 1 && !fetched)) return E_POINTER;
   ULONG given = 0;

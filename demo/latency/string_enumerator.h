@@ -6,18 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "com_object_base.h"
 #include "com_ptr.h"
 
 namespace zelvane::demo {
 
 /// IEnumString over a shared list of strings: what the shell's autocomplete reads.
-class StringEnumerator final : public IEnumString {
+class StringEnumerator final : public ComObjectBase<IEnumString> {
  public:
   static com_ptr<IEnumString> Create(std::shared_ptr<const std::vector<std::wstring>> items);
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
   HRESULT STDMETHODCALLTYPE Next(ULONG count, LPOLESTR* out, ULONG* fetched) override;
   HRESULT STDMETHODCALLTYPE Skip(ULONG count) override;
   HRESULT STDMETHODCALLTYPE Reset() override;
@@ -25,9 +23,8 @@ class StringEnumerator final : public IEnumString {
 
  private:
   explicit StringEnumerator(std::shared_ptr<const std::vector<std::wstring>> items) : items_(std::move(items)) {}
-  ~StringEnumerator() = default;
+  bool Answers(REFIID riid) const override { return riid == IID_IEnumString; }
 
-  LONG refs_ = 1;
   std::shared_ptr<const std::vector<std::wstring>> items_;
   size_t next_ = 0;
 };
