@@ -2,6 +2,8 @@
 
 #include <olectl.h>
 
+#include "com/connection_point_enumerator.h"
+#include "com/hresult_from_caught.h"
 #include "com/zelvane_object.h"
 
 namespace zelvane::com {
@@ -9,7 +11,12 @@ namespace zelvane::com {
 HRESULT STDMETHODCALLTYPE ConnectionPointContainerPart::EnumConnectionPoints(IEnumConnectionPoints** points) {
   if (!points) return E_POINTER;
   *points = nullptr;
-  return E_NOTIMPL;
+  try {
+    *points = ConnectionPointEnumerator::Create(*this, impl_from().ConnectionPoints());
+    return S_OK;
+  } catch (...) {
+    return hresult_from_caught();
+  }
 }
 
 HRESULT STDMETHODCALLTYPE ConnectionPointContainerPart::FindConnectionPoint(REFIID riid, IConnectionPoint** point) {

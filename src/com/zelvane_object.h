@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <memory>
+#include <vector>
 
 #include "com/connection_point.h"
 #include "com/connection_point_container_part.h"
@@ -49,6 +50,7 @@ class ZelvaneObject {
   InPlaceObjectPart& InPlace() { return inPlace_; }
   IOleInPlaceActiveObject& ActiveObject() { return active_; }
   IConnectionPoint* FindConnectionPoint(REFIID iid);
+  std::vector<IConnectionPoint*> ConnectionPoints() { return {&eventsPoint_, &notifyPoint_}; }
 
   // Exactly one of InitNew and Load starts the control's life; a script that
   // never calls either gets the first-placement defaults on first use.

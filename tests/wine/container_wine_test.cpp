@@ -715,6 +715,43 @@ TEST_F(ContainerTest, ClassInfoNamesTheEventInterface) {
   classInfo->ReleaseTypeAttr(attributes);
 }
 
+TEST_F(ContainerTest, ConnectionPointsCanBeEnumerated) {
+  Control control;
+  com_ptr<IEnumConnectionPoints> points;
+  ASSERT_EQ(control.z.query<IConnectionPointContainer>()->EnumConnectionPoints(points.put()), S_OK);
+  std::vector<IID> iids;
+  IConnectionPoint* point = nullptr;
+  while (points->Next(1, &point, nullptr) == S_OK) {
+    IID iid{};
+    point->GetConnectionInterface(&iid);
+    iids.push_back(iid);
+    point->Release();
+  }
+  EXPECT_EQ(iids, (std::vector<IID>{DIID___Zelvane, IID_IPropertyNotifySink}));
+}
+
+TEST_F(ContainerTest, DrawPaintsTheControlsLookIntoAnyDc) {
+  Control control;
+  control.InitNew();
+  control.z->put_BackColor(RGB(255, 0, 0));
+  control.z->put_ShowButton(VARIANT_TRUE);
+  const HDC screen = GetDC(nullptr);
+  const HDC dc = CreateCompatibleDC(screen);
+  const HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 24);
+  ReleaseDC(nullptr, screen);
+  const HGDIOBJ previous = SelectObject(dc, bitmap);
+  const RECTL bounds{0, 0, 200, 24};
+  EXPECT_EQ(control.z.query<IViewObject>()->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, dc, &bounds,
+                                                 nullptr, nullptr, 0),
+            S_OK);
+  EXPECT_EQ(GetPixel(dc, 100, 12), RGB(255, 0, 0)) << "the background colour";
+  EXPECT_NE(GetPixel(dc, 0, 12), RGB(255, 0, 0)) << "the border";
+  EXPECT_NE(GetPixel(dc, 192, 3), RGB(255, 0, 0)) << "the drop-down button";
+  SelectObject(dc, previous);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+}
+
 TEST_F(ContainerTest, ServerUnloadsOnlyWhenNothingIsLeft) {
   const auto canUnload = Server::Entry("DllCanUnloadNow");
   {
