@@ -26,8 +26,7 @@ TEST_F(ControlTest, TypingBurstGivesOneRefill150msAfterTheLastKeystroke) {
 
 TEST_F(ControlTest, MatchingRowsAreAppendedAsStoredAndOpenTheList) {
   RunningWith({u"abacus", u"Cab", u"ABBA"});
-  form.Type(u"ab");
-  form.Wait(150);
+  TypeAndPause(u"ab");
   EXPECT_EQ(form.Lst().Rows(), (Strings{u"abacus", u"ABBA"}));
   EXPECT_TRUE(form.Lst().Visible());
   EXPECT_EQ(form.Lst().ListIndex(), -1);
@@ -48,8 +47,7 @@ class FilterDecisionTest : public ControlTest, public ::testing::WithParamInterf
 
 TEST_P(FilterDecisionTest, RowsAndDropDownFollowTheTypedText) {
   RunningWith({u"Hello", u"World", u"Moon", u"bacon", u"7up", u"Zone", u"cat", u"Ant"});
-  form.Type(GetParam().typed);
-  form.Wait(150);
+  TypeAndPause(GetParam().typed);
   EXPECT_EQ(form.Lst().Rows(), GetParam().rows);
   EXPECT_EQ(form.Lst().Visible(), GetParam().open);
   EXPECT_EQ(form.Events().Count("DropDownList"), GetParam().open ? 1 : 0);
@@ -68,8 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ControlTest, EmptyingTheTextClosesTheListThoughEveryItemWasAppended) {
   RunningWith({u"ab", u"ac"});
-  form.Type(u"a");
-  form.Wait(150);
+  TypeAndPause(u"a");
   ASSERT_TRUE(form.Lst().Visible());
   form.Press(sim::VK_BACK);
   form.Wait(150);
@@ -113,8 +110,7 @@ TEST_F(ControlTest, DownOnAnEmptyTextListsEveryItem) {
 
 TEST_F(ControlTest, DownAndUpWalkTheRowsWithoutWrapping) {
   RunningWith({u"a1", u"a2"});
-  form.Type(u"a");
-  form.Wait(150);
+  TypeAndPause(u"a");
   const std::vector<std::pair<int, int>> steps{{sim::VK_UP, -1},  {sim::VK_DOWN, 0}, {sim::VK_DOWN, 1},
                                                {sim::VK_DOWN, 1}, {sim::VK_UP, 0},   {sim::VK_UP, -1}};
   for (const auto& [key, index] : steps) {
@@ -135,8 +131,7 @@ TEST_F(ControlTest, UpWithTheListClosedDoesNothing) {
 TEST_F(ControlTest, EnterOnASelectedRowTakesItWithoutSavingTheText) {
   Zelvane& z = RunningWith({u"alpha", u"alps"});
   KeyProbe probe(machine.desktop, form.Txt());
-  form.Type(u"al");
-  form.Wait(150);
+  TypeAndPause(u"al");
   form.Press(sim::VK_DOWN);
   form.Press(sim::VK_DOWN);
   form.Press(sim::VK_RETURN);
@@ -200,26 +195,29 @@ TEST_F(ControlTest, HostKeyDownHandlerThatClearsTheKeyTurnsOffItsHandling) {
   EXPECT_EQ(probe.keyCode, 0);
 }
 
-TEST_F(ControlTest, HostKeyDownHandlerThatTurnsDownIntoEnterSavesTheText) {
+struct RemapCase {
+  int pressed;
+  int handedOn;
+  Strings items;
+};
+
+class KeyRemapTest : public ControlTest, public ::testing::WithParamInterface<RemapCase> {};
+
+TEST_P(KeyRemapTest, TheControlActsOnTheKeyTheHostLeft) {
   RunningWith({u"x"});
-  form.Events().On("KeyDown", [](support::EventArgs& a) {
-    if (*a.KeyCode == sim::VK_DOWN) *a.KeyCode = sim::VK_RETURN;
+  const RemapCase c = GetParam();
+  form.Events().On("KeyDown", [c](support::EventArgs& a) {
+    if (*a.KeyCode == c.pressed) *a.KeyCode = static_cast<std::int16_t>(c.handedOn);
   });
   form.Type(u"new");
-  form.Press(sim::VK_DOWN);
-  EXPECT_EQ(Items(), (Strings{u"new", u"x"}));
+  form.Press(c.pressed);
+  EXPECT_EQ(Items(), c.items);
   EXPECT_FALSE(form.Lst().Visible());
 }
 
-TEST_F(ControlTest, HostKeyDownHandlerThatTurnsEnterIntoAnotherKeyKeepsTheText) {
-  RunningWith({u"x"});
-  form.Events().On("KeyDown", [](support::EventArgs& a) {
-    if (*a.KeyCode == sim::VK_RETURN) *a.KeyCode = sim::VK_F4;
-  });
-  form.Type(u"new");
-  form.Press(sim::VK_RETURN);
-  EXPECT_EQ(Items(), (Strings{u"x"}));
-}
+INSTANTIATE_TEST_SUITE_P(Keys, KeyRemapTest,
+                         ::testing::Values(RemapCase{sim::VK_DOWN, sim::VK_RETURN, {u"new", u"x"}},
+                                           RemapCase{sim::VK_RETURN, sim::VK_F4, {u"x"}}));
 
 TEST_F(ControlTest, HostKeyPressHandlerChangesWhatTheBoxInserts) {
   RunningWith({});
@@ -241,9 +239,7 @@ TEST_F(ControlTest, KeystrokeEventsReachTheHostInOrder) {
 
 TEST_F(ControlTest, OtherKeysAreOnlyRelayed) {
   RunningWith({u"ab", u"ac"});
-  form.Type(u"a");
-  form.Wait(150);
-  form.Events().Clear();
+  DropDownFor(u"a");
   for (const int key : {sim::VK_ESCAPE, sim::VK_HOME, sim::VK_END, sim::VK_DELETE}) form.Press(key);
   EXPECT_TRUE(form.Lst().Visible());
   EXPECT_EQ(form.Lst().ListIndex(), -1);

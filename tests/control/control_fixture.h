@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,18 @@ class ControlTest : public ::testing::Test {
     Zelvane& z = form.CreateNew();
     for (auto it = std::rbegin(items); it != std::rend(items); ++it) z.AddItem(*it);
     return z;
+  }
+
+  /// Types, then pauses for the filter delay.
+  void TypeAndPause(std::u16string_view text) {
+    form.Type(text);
+    form.Wait(150);
+  }
+
+  /// Types and pauses, then forgets the events so far.
+  void DropDownFor(std::u16string_view text) {
+    TypeAndPause(text);
+    form.Events().Clear();
   }
 
   std::vector<std::u16string> Items() {

@@ -56,8 +56,7 @@ TEST_F(ControlTest, UnreadableRowHeightGivesAnEmptyDropDown) {
   RunningWith({u"ab", u"ac"});
   // A window that does not answer LB_GETITEMHEIGHT reads as a row height of 0.
   machine.desktop.SetHandler(form.Lst().hWnd(), nullptr);
-  form.Type(u"a");
-  form.Wait(150);
+  TypeAndPause(u"a");
   machine.desktop.SetHandler(form.Lst().hWnd(), &form.Lst());
   const host::Rect list = WindowRect(machine.desktop, form.Lst().hWnd());
   EXPECT_EQ(list.bottom - list.top, 0);
@@ -66,18 +65,15 @@ TEST_F(ControlTest, UnreadableRowHeightGivesAnEmptyDropDown) {
 
 TEST_F(ControlTest, TypingMoreShrinksTheOpenListWithoutClosingIt) {
   RunningWith({u"ab1", u"ab2", u"ac1"});
-  form.Type(u"a");
-  form.Wait(150);
+  TypeAndPause(u"a");
   EXPECT_EQ(WindowRect(machine.desktop, form.Lst().hWnd()).bottom -
                 WindowRect(machine.desktop, form.Lst().hWnd()).top,
             50);
-  form.Type(u"b");
-  form.Wait(150);
+  TypeAndPause(u"b");
   EXPECT_EQ(WindowRect(machine.desktop, form.Lst().hWnd()).bottom -
                 WindowRect(machine.desktop, form.Lst().hWnd()).top,
             34);
-  form.Type(u"x");
-  form.Wait(150);
+  TypeAndPause(u"x");
   EXPECT_FALSE(form.Lst().Visible());
   const Events names = form.Events().Names();
   Events listEvents;
@@ -91,9 +87,7 @@ TEST_F(ControlTest, TypingMoreShrinksTheOpenListWithoutClosingIt) {
 
 TEST_F(ControlTest, ClickingARowTakesItAsStoredWithTheCaretAtTheEnd) {
   RunningWith({u"Alpha", u"alps"});
-  form.Type(u"al");
-  form.Wait(150);
-  form.Events().Clear();
+  DropDownFor(u"al");
   form.ClickRow(0);
   EXPECT_EQ(form.Txt().Text(), u"Alpha");
   EXPECT_EQ(form.Txt().SelStart(), 5);
@@ -107,8 +101,7 @@ TEST_F(ControlTest, ClickingARowTakesItAsStoredWithTheCaretAtTheEnd) {
 
 TEST_F(ControlTest, AcceptingTheTextItselfRaisesNoChange) {
   RunningWith({u"alps", u"alpine"});
-  form.Type(u"alp");
-  form.Wait(150);
+  TypeAndPause(u"alp");
   ASSERT_TRUE(form.Lst().Visible());
   form.Control().SetText(u"alps");
   form.Events().Clear();
@@ -121,8 +114,7 @@ class ReleaseButtonTest : public ControlTest, public ::testing::WithParamInterfa
 
 TEST_P(ReleaseButtonTest, AnyButtonReleasedOverTheListTakesTheSelectedRow) {
   RunningWith({u"one", u"only"});
-  form.Type(u"o");
-  form.Wait(150);
+  TypeAndPause(u"o");
   form.ClickRow(1, GetParam());
   EXPECT_EQ(form.Txt().Text(), u"only");
   EXPECT_FALSE(form.Lst().Visible());
@@ -133,9 +125,7 @@ INSTANTIATE_TEST_SUITE_P(Buttons, ReleaseButtonTest, ::testing::Values(sim::kLef
 
 TEST_F(ControlTest, ReleaseWithNoRowSelectedKeepsTheTextButStillCloses) {
   RunningWith({u"one", u"only"});
-  form.Type(u"o");
-  form.Wait(150);
-  form.Events().Clear();
+  DropDownFor(u"o");
   machine.desktop.MouseDown(form.RowPoint(0), sim::kRightButton);
   machine.desktop.MouseUp(form.RowPoint(0), sim::kRightButton);
   EXPECT_EQ(form.Txt().Text(), u"o");
@@ -146,8 +136,7 @@ TEST_F(ControlTest, ReleaseWithNoRowSelectedKeepsTheTextButStillCloses) {
 
 TEST_F(ControlTest, HotTrackingFollowsThePointerAndLeavingTheListClearsIt) {
   RunningWith({u"a1", u"a2", u"a3"});
-  form.Type(u"a");
-  form.Wait(150);
+  TypeAndPause(u"a");
   for (int row = 0; row < 3; ++row) {
     form.HoverRow(row);
     EXPECT_EQ(form.Lst().ListIndex(), row);
@@ -164,8 +153,7 @@ TEST_F(ControlTest, HotTrackingFollowsThePointerAndLeavingTheListClearsIt) {
 
 TEST_F(ControlTest, KeyboardSelectionStaysUntilThePointerHasBeenOverTheList) {
   RunningWith({u"a1", u"a2"});
-  form.Type(u"a");
-  form.Wait(150);
+  TypeAndPause(u"a");
   form.Press(sim::VK_DOWN);
   form.HoverText();
   EXPECT_EQ(form.Lst().ListIndex(), 0);
@@ -178,9 +166,7 @@ TEST_F(ControlTest, KeyboardSelectionStaysUntilThePointerHasBeenOverTheList) {
 
 TEST_F(ControlTest, PressingInTheTextBoxClosesTheListBeforeTheBoxSeesThePress) {
   RunningWith({u"a1", u"a2"});
-  form.Type(u"a");
-  form.Wait(150);
-  form.Events().Clear();
+  DropDownFor(u"a");
   machine.desktop.Click(form.TextPoint());
   const Events names = form.Events().Names();
   ASSERT_GE(names.size(), 3u);
@@ -190,8 +176,7 @@ TEST_F(ControlTest, PressingInTheTextBoxClosesTheListBeforeTheBoxSeesThePress) {
 
 TEST_F(ControlTest, HostCloseUpListHandlerRunsInsideTheMouseHook) {
   RunningWith({u"a1", u"a2"});
-  form.Type(u"a");
-  form.Wait(150);
+  TypeAndPause(u"a");
   std::int32_t hookType = 0;
   bool listShown = true;
   form.Events().On("CloseUpList", [&](support::EventArgs&) {
@@ -208,8 +193,7 @@ TEST_F(ControlTest, HostCloseUpListHandlerRunsInsideTheMouseHook) {
 
 TEST_F(ControlTest, PressingInsideTheListKeepsItOpen) {
   RunningWith({u"a1", u"a2"});
-  form.Type(u"a");
-  form.Wait(150);
+  TypeAndPause(u"a");
   machine.desktop.MouseDown(form.RowPoint(1));
   EXPECT_TRUE(form.Lst().Visible());
   EXPECT_EQ(form.Events().Count("CloseUpList"), 0);

@@ -10,15 +10,13 @@ namespace {
 
 TEST_F(ControlTest, KeystrokeThenTheDelayOpensTheList) {
   RunningWith({u"ab", u"ac"});
-  form.Type(u"a");
-  form.Wait(150);
+  TypeAndPause(u"a");
   EXPECT_EQ(form.Events().Log(), (Events{"KeyDown(65,0)", "KeyPress(97)", "Change", "KeyUp(65,0)", "DropDownList"}));
 }
 
 TEST_F(ControlTest, EnterOnASelectedRow) {
   RunningWith({u"ab", u"ac"});
-  form.Type(u"a");
-  form.Wait(150);
+  TypeAndPause(u"a");
   form.Press(sim::VK_DOWN);
   form.Events().Clear();
   form.Press(sim::VK_RETURN);
@@ -28,27 +26,21 @@ TEST_F(ControlTest, EnterOnASelectedRow) {
 
 TEST_F(ControlTest, EnterWithNoRowSavesAndCloses) {
   RunningWith({u"ab", u"ac"});
-  form.Type(u"a");
-  form.Wait(150);
-  form.Events().Clear();
+  DropDownFor(u"a");
   form.Press(sim::VK_RETURN);
   EXPECT_EQ(form.Events().Log(), (Events{"KeyDown(13,0)", "CloseUpList", "KeyPress(13)", "KeyUp(13,0)"}));
 }
 
 TEST_F(ControlTest, ClickOnARowWhileDroppedDown) {
   RunningWith({u"ab", u"ac"});
-  form.Type(u"a");
-  form.Wait(150);
-  form.Events().Clear();
+  DropDownFor(u"a");
   form.ClickRow(1);
   EXPECT_EQ(form.Events().Log(), (Events{"Change", "CloseUpList", "ListClick"}));
 }
 
 TEST_F(ControlTest, ClickOnTheFormWhileDroppedDown) {
   RunningWith({u"ab", u"ac"});
-  form.Type(u"a");
-  form.Wait(150);
-  form.Events().Clear();
+  DropDownFor(u"a");
   form.ClickOutside();
   EXPECT_EQ(form.Events().Log(), (Events{"CloseUpList"}));
 }
@@ -56,9 +48,7 @@ TEST_F(ControlTest, ClickOnTheFormWhileDroppedDown) {
 TEST_F(ControlTest, ClickOnTheButtonWithTextWhileDroppedDown) {
   Zelvane& z = RunningWith({u"ab", u"ac"});
   z.SetShowButton(true);
-  form.Type(u"a");
-  form.Wait(150);
-  form.Events().Clear();
+  DropDownFor(u"a");
   machine.desktop.Click(form.ButtonPoint());
   EXPECT_EQ(form.Events().Names(), (Events{"CloseUpList", "MouseDown", "MouseUp", "ButtonClick", "DropDownList"}));
 }

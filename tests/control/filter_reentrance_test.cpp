@@ -95,8 +95,7 @@ TEST_F(FilterReentranceTest, HostClearingOrReloadingTheListDuringAPassIsSafe) {
   EXPECT_EQ(form.Lst().Rows(), (Strings{u"a1", u"ab1"}));
   EXPECT_FALSE(z.FilterBusy());
   // The next filter shows the list as it now stands.
-  form.Type(u"-");
-  form.Wait(150);
+  TypeAndPause(u"-");
   EXPECT_EQ(form.Lst().ListCount(), 26);
 }
 
@@ -120,8 +119,7 @@ TEST_F(FilterReentranceTest, FailureInAHandlerDuringAPassLeavesTheControlWorking
   machine.desktop.OnPass({});
   EXPECT_FALSE(z.FilterBusy());
   EXPECT_TRUE(form.Lst().Redrawing());
-  form.Type(u"b");
-  form.Wait(150);
+  TypeAndPause(u"b");
   EXPECT_EQ(form.Lst().Rows(), (Strings{u"ab1", u"ab2", u"ab3"}));
   EXPECT_TRUE(form.Lst().Visible());
 }

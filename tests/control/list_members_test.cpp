@@ -184,8 +184,7 @@ TEST_F(ControlTest, AddItemAndAddCurrentItemGoThroughTheItemList) {
 
 TEST_F(ControlTest, ListMembersLeaveTheDropDownRowsAlone) {
   Zelvane& z = RunningWith({u"alpha", u"alps"});
-  form.Type(u"al");
-  form.Wait(150);
+  TypeAndPause(u"al");
   ASSERT_TRUE(form.Lst().Visible());
   z.AddItem(u"album");
   z.ClearList();
