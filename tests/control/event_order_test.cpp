@@ -31,26 +31,11 @@ TEST_F(ControlTest, EnterWithNoRowSavesAndCloses) {
   EXPECT_EQ(form.Events().Log(), (Events{"KeyDown(13,0)", "CloseUpList", "KeyPress(13)", "KeyUp(13,0)"}));
 }
 
-TEST_F(ControlTest, ClickOnARowWhileDroppedDown) {
-  RunningWith({u"ab", u"ac"});
-  DropDownFor(u"a");
-  form.ClickRow(1);
-  EXPECT_EQ(form.Events().Log(), (Events{"Change", "CloseUpList", "ListClick"}));
-}
-
 TEST_F(ControlTest, ClickOnTheFormWhileDroppedDown) {
   RunningWith({u"ab", u"ac"});
   DropDownFor(u"a");
   form.ClickOutside();
   EXPECT_EQ(form.Events().Log(), (Events{"CloseUpList"}));
-}
-
-TEST_F(ControlTest, ClickOnTheButtonWithTextWhileDroppedDown) {
-  Zelvane& z = RunningWith({u"ab", u"ac"});
-  z.SetShowButton(true);
-  DropDownFor(u"a");
-  machine.desktop.Click(form.ButtonPoint());
-  EXPECT_EQ(form.Events().Names(), (Events{"CloseUpList", "MouseDown", "MouseUp", "ButtonClick", "DropDownList"}));
 }
 
 }  // namespace

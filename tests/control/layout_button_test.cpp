@@ -140,13 +140,6 @@ TEST_F(LayoutTest, EveryMoveOffTheStripRepaintsReleased) {
   EXPECT_EQ(Frames()[1].state, 0x2001u);
 }
 
-TEST_F(LayoutTest, MovesInsideTheStripDrawNothing) {
-  WithButton();
-  machine.desktop.MouseMove(SurfacePoint(110, 10));
-  machine.desktop.MouseMove(SurfacePoint(115, 12));
-  EXPECT_TRUE(Frames().empty());
-}
-
 TEST_F(LayoutTest, ButtonOnAnEmptyTextOpensTheWholeList) {
   WithButton({u"b", u"a"});
   form.ClickButton();
@@ -248,16 +241,6 @@ TEST_F(LayoutTest, TextBoxMouseEventsAreMeasuredFromTheBoxInTheContainerUnit) {
   form.Events().Clear();
   machine.desktop.MouseDown({box.left + 4, box.top + 3});
   EXPECT_EQ(form.Events().Log(), (Events{"MouseDown(1,0,60,45)"}));
-}
-
-TEST_F(LayoutTest, HostChangesToMouseCoordinatesGoNowhere) {
-  Zelvane& z = WithButton();
-  form.Events().On("MouseDown", [](support::EventArgs& a) {
-    *a.X = -1000;
-    *a.Y = -1000;
-  });
-  machine.desktop.MouseDown(SurfacePoint(110, 10));
-  EXPECT_TRUE(z.ButtonPressed());
 }
 
 TEST_F(LayoutTest, ContainerWithoutScaleModeStopsTheSurfaceHandlers) {

@@ -307,13 +307,6 @@ TEST_F(ControlTest, EnabledReachesSurfaceAndTextBoxButNotTheList) {
   EXPECT_TRUE(form.Txt().Enabled());
 }
 
-TEST_F(ControlTest, WindowHandlesAreThoseOfTheThreeWindows) {
-  Zelvane& z = form.CreateNew();
-  EXPECT_EQ(static_cast<host::Hwnd>(z.hWnd()), form.Surface().hWnd());
-  EXPECT_EQ(static_cast<host::Hwnd>(z.HwndEditor()), form.Txt().hWnd());
-  EXPECT_EQ(static_cast<host::Hwnd>(z.HwndList()), form.Lst().hWnd());
-}
-
 TEST_F(ControlTest, TextReadsWhatWasTypedAndTheHostSeesTheOldTextInChange) {
   Zelvane& z = form.CreateNew();
   Strings seen;
