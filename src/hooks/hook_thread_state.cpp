@@ -1,6 +1,33 @@
 #include "hooks/hook_thread_state.h"
 
+#include <pthread.h>
+
+#include <memory>
+#include <system_error>
+
 namespace zelvane::hooks {
+namespace {
+
+// The tables live on the heap, and a thread-specific key hands them back when their
+// thread ends. A thread_local object would not do: where thread-local storage is
+// emulated (MinGW), that storage is freed before thread_local destructors run, so
+// they would unhook through freed memory.
+void DestroyTables(void* tables) { delete static_cast<ThreadHooks*>(tables); }
+
+void ThrowOnError(int error) {
+  if (error != 0) throw std::system_error(error, std::generic_category(), "thread hook tables");
+}
+
+pthread_key_t TablesKey() {
+  static const pthread_key_t key = [] {
+    pthread_key_t created{};
+    ThrowOnError(pthread_key_create(&created, DestroyTables));
+    return created;
+  }();
+  return key;
+}
+
+}  // namespace
 
 ThreadHooks::~ThreadHooks() {
   for (InstalledHook& hook : HookHandles) {
@@ -15,8 +42,11 @@ ThreadHooks::~ThreadHooks() {
 }
 
 ThreadHooks& ThisThreadHooks() {
-  thread_local ThreadHooks hooks;
-  return hooks;
+  const pthread_key_t key = TablesKey();
+  if (auto* tables = static_cast<ThreadHooks*>(pthread_getspecific(key))) return *tables;
+  auto tables = std::make_unique<ThreadHooks>();
+  ThrowOnError(pthread_setspecific(key, tables.get()));
+  return *tables.release();
 }
 
 }  // namespace zelvane::hooks

@@ -49,7 +49,8 @@ class ThreadHooks {
   std::u16string lastTrace;             // the latest trace text, kept only to be inspected
 };
 
-/// The calling thread's tables, empty on its first use.
+/// The calling thread's tables, empty on its first use; std::system_error when the
+/// thread cannot be given any.
 ThreadHooks& ThisThreadHooks();
 
 }  // namespace zelvane::hooks
