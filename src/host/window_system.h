@@ -4,6 +4,11 @@
 
 #include "host/win_types.h"
 
+// Where 32-bit <windows.h> came first, two member names below are macros by now.
+#if defined(GetWindowLongPtrW) || defined(SetWindowLongPtrW)
+#include "host/win32/window_long_ptr.h"
+#endif
+
 namespace zelvane::host {
 
 /// The user32 and kernel32 calls that the drop-down, the hook service and the

@@ -16,17 +16,7 @@ host::Hwnd FromHwnd(HWND hWnd) { return reinterpret_cast<host::Hwnd>(hWnd); }
 POINT* ToPoint(host::Point* point) { return reinterpret_cast<POINT*>(point); }
 RECT* ToRect(host::Rect* rect) { return reinterpret_cast<RECT*>(rect); }
 
-LONG_PTR SystemGetWindowLongPtr(HWND hWnd, int nIndex) { return GetWindowLongPtrW(hWnd, nIndex); }
-LONG_PTR SystemSetWindowLongPtr(HWND hWnd, int nIndex, LONG_PTR value) {
-  return SetWindowLongPtrW(hWnd, nIndex, value);
-}
-
 }  // namespace
-
-// 32-bit <windows.h> makes these names macros for GetWindowLongW and SetWindowLongW,
-// which would rename the members defined below.
-#undef GetWindowLongPtrW
-#undef SetWindowLongPtrW
 
 bool Win32WindowSystem::GetWindowRect(host::Hwnd hWnd, host::Rect* rect) { return ::GetWindowRect(ToHwnd(hWnd), ToRect(rect)) != 0; }
 
@@ -45,11 +35,11 @@ int Win32WindowSystem::LBItemFromPt(host::Hwnd hLB, host::Point pt, bool bAutoSc
 }
 
 std::intptr_t Win32WindowSystem::GetWindowLongPtrW(host::Hwnd hWnd, int nIndex) {
-  return SystemGetWindowLongPtr(ToHwnd(hWnd), nIndex);
+  return ::GetWindowLongPtrW(ToHwnd(hWnd), nIndex);
 }
 
 std::intptr_t Win32WindowSystem::SetWindowLongPtrW(host::Hwnd hWnd, int nIndex, std::intptr_t dwNewLong) {
-  return SystemSetWindowLongPtr(ToHwnd(hWnd), nIndex, dwNewLong);
+  return ::SetWindowLongPtrW(ToHwnd(hWnd), nIndex, dwNewLong);
 }
 
 bool Win32WindowSystem::MoveWindow(host::Hwnd hWnd, int X, int Y, int nWidth, int nHeight, bool bRepaint) {

@@ -6,3 +6,5 @@
 #include "host/win_types.h"
 
 #include <windows.h>
+
+#include "host/win32/window_long_ptr.h"
