@@ -95,10 +95,12 @@ void Matching(benchmark::State& state, const Prefix& prefix) {
   std::int32_t rows = 0;
   for (auto _ : state) {
     const core::LikePattern pattern(typed + u"*");
-    const std::unique_ptr<itemlist::FifoEnumerator> items = list.NewEnum();
-    std::u16string item;
     rows = 0;
-    while (items->Next(item)) rows += pattern.Matches(items->CurrentUpper()) ? 1 : 0;
+    list.NewEnum().VisitWhere([&pattern](std::u16string_view upper) { return pattern.Matches(upper); },
+                              [&rows](std::u16string_view) {
+                                ++rows;
+                                return true;
+                              });
     benchmark::DoNotOptimize(rows);
   }
   if (rows != prefix.rows) state.SkipWithError("wrong rows");

@@ -31,9 +31,9 @@ void Zelvane::ShowFullList() {
     host::ListBox& lst = *site_.lst;
     RedrawPause pause(lst);
     lst.Clear();
-    const std::unique_ptr<itemlist::FifoEnumerator> items = itemList_->NewEnum();
+    itemlist::FifoEnumerator items = itemList_->NewEnum();
     std::u16string item;
-    while (items->Next(item)) lst.AddItem(item);
+    while (items.Next(item)) lst.AddItem(item);
   }
   ShowList();
 }

@@ -1,10 +1,10 @@
-#include <memory>
+#include <string>
+#include <string_view>
 
 #include "control/redraw_pause.h"
 #include "control/scoped_flag.h"
 #include "control/zelvane.h"
 #include "core/pattern_match.h"
-#include "itemlist/fifo_enumerator.h"
 
 namespace zelvane::control {
 
@@ -34,15 +34,17 @@ bool Zelvane::FillMatchingRows() {
   const std::u16string typed = site_.textCase.ToUpper(site_.txt.Text());
   lst.Clear();
   const core::LikePattern pattern(typed + u"*");
-  const std::unique_ptr<itemlist::FifoEnumerator> items = itemList_->NewEnum();
-  std::u16string item;
-  while (items->Next(item)) {
-    if (!pattern.Matches(items->CurrentUpper())) continue;
-    lst.AddItem(item);
-    site_.messageLoop.DoEvents();
-    if (site_.textCase.ToUpper(site_.txt.Text()) != typed) return false;
-  }
-  return true;
+  std::u16string row;
+  bool textKept = true;
+  itemList_->NewEnum().VisitWhere([&pattern](std::u16string_view upper) { return pattern.Matches(upper); },
+                                  [&](std::u16string_view item) {
+                                    row.assign(item);
+                                    lst.AddItem(row);
+                                    site_.messageLoop.DoEvents();
+                                    textKept = site_.textCase.ToUpper(site_.txt.Text()) == typed;
+                                    return textKept;
+                                  });
+  return textKept;
 }
 
 // An empty text offers every item; a typed one only those that match it.

@@ -2,7 +2,6 @@
 
 #include "core/automation_error.h"
 #include "core/vb_errors.h"
-#include "itemlist/fifo_buffer_enumerator.h"
 #include "itemlist/recent_items.h"
 
 namespace zelvane::itemlist {
@@ -54,7 +53,7 @@ std::u16string CFifoBuffer::Item(const core::Variant& Index) const {
 
 std::int16_t CFifoBuffer::Count() const { return static_cast<std::int16_t>(items_->Count()); }
 
-std::unique_ptr<FifoEnumerator> CFifoBuffer::NewEnum() const { return std::make_unique<FifoBufferEnumerator>(items_); }
+FifoEnumerator CFifoBuffer::NewEnum() const { return FifoEnumerator(items_); }
 
 void CFifoBuffer::Clear() { items_->Clear(); }
 

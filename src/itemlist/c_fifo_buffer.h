@@ -5,11 +5,10 @@
 
 #include "core/variant.h"
 #include "host/text_case.h"
+#include "itemlist/fifo_enumerator.h"
 
 namespace zelvane::itemlist {
 
-class FifoEnumerator;
-class RecentItems;
 
 /// The control's item list: most recent first, no two items equal after
 /// upper-casing, never more than MaxCount items, no empty items.
@@ -30,7 +29,7 @@ class CFifoBuffer {
   /// An enumerator over the list as it stands, position 1 first. It stays safe
   /// (never an invalid access) when the list changes while it is in use: it then
   /// goes on with the older items still in the list, and ends after Clear.
-  std::unique_ptr<FifoEnumerator> NewEnum() const;
+  FifoEnumerator NewEnum() const;
   void Clear();
   /// Items joined by CR LF, most recent first, nothing after the last.
   std::u16string StringValue() const;

@@ -1,6 +1,7 @@
 #include "itemlist/recent_items.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace zelvane::itemlist {
 namespace {
@@ -16,12 +17,22 @@ constexpr std::size_t kMaxCursorSteps = 64;
 void RecentItems::PutFirst(std::u16string text, std::u16string upper) {
   // Grow first so that nothing can fail once the index has changed.
   if (slots_.size() == slots_.capacity()) slots_.reserve(slots_.size() * 2 + 16);
-  const auto [entry, added] = index_.try_emplace(std::move(upper), slots_.size());
+  const std::size_t upperAt = uppers_.size();
+  const std::size_t upperLength = upper.size();
+  uppers_.append(upper);
+  Index::iterator entry;
+  bool added = false;
+  try {
+    std::tie(entry, added) = index_.try_emplace(std::move(upper), slots_.size());
+  } catch (...) {
+    uppers_.resize(upperAt);
+    throw;
+  }
   if (!added) {
     Kill(entry->second);
     entry->second = slots_.size();
   }
-  slots_.push_back(Slot{std::move(text), &*entry, nextStamp_++});
+  slots_.push_back(Slot{std::move(text), &*entry, nextStamp_++, upperAt, upperLength});
   ++version_;
   SqueezeIfSparse();
 }
@@ -31,7 +42,7 @@ void RecentItems::KeepNewest(std::size_t count) {
   while (Count() > count) {
     while (slots_[oldest_].entry == nullptr) ++oldest_;
     // Found before the slot lets go of it: the key lives in the entry being erased.
-    const auto entry = index_.find(slots_[oldest_].Upper());
+    const auto entry = index_.find(slots_[oldest_].entry->first);
     Kill(oldest_);
     index_.erase(entry);
     ++oldest_;
@@ -43,6 +54,7 @@ void RecentItems::KeepNewest(std::size_t count) {
 void RecentItems::Clear() {
   index_.clear();
   slots_.clear();
+  std::u16string().swap(uppers_);
   oldest_ = 0;
   ++layout_;
   ++version_;
@@ -50,21 +62,10 @@ void RecentItems::Clear() {
   rankDeaths_.clear();
 }
 
-const RecentItems::Slot* RecentItems::Older(Walk& walk) const {
-  if (walk.layout != layout_) {
-    const auto next = std::lower_bound(slots_.begin(), slots_.end(), walk.stamp,
-                                       [](const Slot& slot, std::uint64_t stamp) { return slot.stamp < stamp; });
-    walk.slot = static_cast<std::size_t>(next - slots_.begin());
-    walk.layout = layout_;
-  }
-  while (walk.slot > oldest_) {
-    const Slot& slot = slots_[--walk.slot];
-    if (slot.entry != nullptr) {
-      walk.stamp = slot.stamp;
-      return &slot;
-    }
-  }
-  return nullptr;
+std::size_t RecentItems::SlotAfter(std::uint64_t stamp) const {
+  const auto next = std::lower_bound(slots_.begin(), slots_.end(), stamp,
+                                     [](const Slot& slot, std::uint64_t at) { return slot.stamp < at; });
+  return static_cast<std::size_t>(next - slots_.begin());
 }
 
 void RecentItems::Kill(std::size_t slot) {
@@ -75,14 +76,22 @@ void RecentItems::Kill(std::size_t slot) {
 
 void RecentItems::SqueezeIfSparse() {
   if (slots_.size() - Count() <= Count() + kSlackSlots) return;
+  // Live slots and their upper-case forms only ever move down, so both close up
+  // in place without allocating.
   std::size_t to = 0;
+  std::size_t upperTo = 0;
   for (std::size_t from = oldest_; from < slots_.size(); ++from) {
     if (slots_[from].entry == nullptr) continue;
+    const std::u16string_view upper = UpperOf(slots_[from]);
+    std::copy(upper.begin(), upper.end(), uppers_.begin() + static_cast<std::ptrdiff_t>(upperTo));
     if (to != from) slots_[to] = std::move(slots_[from]);
     slots_[to].entry->second = to;
+    slots_[to].upperAt = upperTo;
+    upperTo += upper.size();
     ++to;
   }
   slots_.erase(slots_.begin() + static_cast<std::ptrdiff_t>(to), slots_.end());
+  uppers_.resize(upperTo);
   oldest_ = 0;
   ++layout_;
   ++version_;

@@ -1,7 +1,9 @@
 #pragma once
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -12,7 +14,8 @@ namespace zelvane::itemlist {
 /// The storage behind CFifoBuffer: items keyed by their upper-case form, kept in
 /// the order they were put in. Each put appends a slot and leaves the item's old
 /// slot as a hole, so moving an item to the front costs O(1) on average; holes are
-/// squeezed out once they outnumber the items.
+/// squeezed out once they outnumber the items. The upper-case forms also sit back
+/// to back in slot order, so that a filter walking them reads one run of memory.
 class RecentItems {
   using Index = std::unordered_map<std::u16string, std::size_t>;  // upper -> slot
 
@@ -22,15 +25,15 @@ class RecentItems {
     std::u16string text;
     Index::value_type* entry;  // null for a hole
     std::uint64_t stamp;       // order of puts, never reused, not even by Clear
-
-    const std::u16string& Upper() const { return entry->first; }
+    std::size_t upperAt;       // where its upper-case form lies in uppers_
+    std::size_t upperLength;
   };
 
   /// Where a walk from the newest to the oldest item stands. It survives any change
   /// of the list: it then goes on with the older items that are still there.
   struct Walk {
-    std::uint64_t stamp;   // of the item returned last; items older than it come next
-    std::size_t slot;      // where that item was, valid while layout is current
+    std::size_t slot;      // where the item returned last was, valid while layout is current
+    std::uint64_t stamp;   // of that item; items older than it come next
     std::uint64_t layout;
   };
 
@@ -49,12 +52,42 @@ class RecentItems {
     return slots_[Holes() == 0 ? slots_.size() - position : SlotOf(position)].text;
   }
 
-  Walk NewestFirst() const { return {nextStamp_, slots_.size(), layout_}; }
+  Walk NewestFirst() const { return {slots_.size(), nextStamp_, layout_}; }
   /// The next older item of the walk, or null at the end.
-  const Slot* Older(Walk& walk) const;
+  const Slot* Older(Walk& walk) const {
+    return Older(walk, [](std::u16string_view) { return true; });
+  }
+  /// The next older item of the walk whose upper-case form `accept` takes, or null
+  /// at the end; the items passed over count as walked. Kept to locals, so that a
+  /// filter's scan runs close to a plain loop over the upper-case forms.
+  template <class Accept>
+  const Slot* Older(Walk& walk, Accept&& accept) const {
+    if (walk.layout != layout_) {
+      walk.slot = SlotAfter(walk.stamp);
+      walk.layout = layout_;
+    }
+    const Slot* const base = slots_.data();
+    // The walk may already be below the oldest item, after a cut.
+    for (const Slot* slot = base + walk.slot; slot > base + oldest_;) {
+      --slot;
+      if (slot->entry != nullptr && accept(UpperOf(*slot))) {
+        walk.slot = static_cast<std::size_t>(slot - base);
+        walk.stamp = slot->stamp;
+        return slot;
+      }
+    }
+    // Ended: no stamp is older than 0, so not even a squeeze can bring it back.
+    walk.slot = std::min(walk.slot, oldest_);
+    walk.stamp = 0;
+    return nullptr;
+  }
 
  private:
   std::size_t Holes() const { return slots_.size() - oldest_ - Count(); }
+  std::u16string_view UpperOf(const Slot& slot) const { return {uppers_.data() + slot.upperAt, slot.upperLength}; }
+  /// Where a walk that stood at `stamp` goes on after the slots moved: the first
+  /// slot not older than it. (By value: a walk in registers stays there.)
+  std::size_t SlotAfter(std::uint64_t stamp) const;
   void Kill(std::size_t slot);
   void SqueezeIfSparse();
   std::size_t SlotOf(std::size_t position) const;
@@ -62,6 +95,7 @@ class RecentItems {
 
   Index index_;
   std::vector<Slot> slots_;   // oldest put first
+  std::u16string uppers_;     // every slot's upper-case form, holes' too, in slot order
   std::size_t oldest_ = 0;    // every slot below it is a hole
   std::uint64_t nextStamp_ = 0;
   std::uint64_t layout_ = 0;  // bumped whenever slots move

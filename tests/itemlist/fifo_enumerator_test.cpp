@@ -28,26 +28,55 @@ TEST(FifoEnumeratorTest, YieldsPositionOrderAfterMoves) {
   EXPECT_EQ(Enumerated(list), byPosition);
 }
 
-TEST(FifoEnumeratorTest, CurrentUpperIsTheKeptUpperCaseForm) {
+// The filter's road: `accept` sees the kept upper-case forms, `visit` the texts of
+// the items taken, and a false from `visit` stops the walk where it stands.
+TEST(FifoEnumeratorTest, VisitWhereTakesByUpperCaseFormAndStopsWhenAsked) {
   const support::AsciiTextCase textCase;
   CFifoBuffer list(textCase);
-  Fill(list, {u"MiXed", u"low"});
-  const auto walk = list.NewEnum();
-  std::u16string item;
-  ASSERT_TRUE(walk->Next(item));
-  EXPECT_EQ(item, u"MiXed");
-  EXPECT_EQ(walk->CurrentUpper(), u"MIXED");
-  ASSERT_TRUE(walk->Next(item));
-  EXPECT_EQ(walk->CurrentUpper(), u"LOW");
+  Fill(list, {u"MiXed", u"low", u"mIx", u"max", u"mixer"});
+  auto walk = list.NewEnum();
+  Items seen;
+  Items visited;
+  walk.VisitWhere(
+      [&seen](std::u16string_view upper) {
+        seen.emplace_back(upper);
+        return upper.starts_with(u"MIX");
+      },
+      [&visited](std::u16string_view item) {
+        visited.emplace_back(item);
+        return visited.size() < 2;
+      });
+  EXPECT_EQ(seen, (Items{u"MIXED", u"LOW", u"MIX"}));
+  EXPECT_EQ(visited, (Items{u"MiXed", u"mIx"}));
+  EXPECT_EQ(walk.Current(), u"mIx");
+  EXPECT_EQ(Rest(walk), (Items{u"max", u"mixer"}));
+}
+
+// A visit that changes the list: the walk goes on with the older items still there.
+TEST(FifoEnumeratorTest, VisitWhereGoesOnAfterTheVisitChangesTheList) {
+  const support::AsciiTextCase textCase;
+  CFifoBuffer list(textCase);
+  Fill(list, kFive);
+  Items visited;
+  list.NewEnum().VisitWhere([](std::u16string_view) { return true; },
+                            [&](std::u16string_view item) {
+                              visited.emplace_back(item);
+                              if (item == u"d") {
+                                list.Add(u"b");  // moves an unread item to the front
+                                list.SetMaxCount(4);
+                              }
+                              return true;
+                            });
+  EXPECT_EQ(visited, (Items{u"e", u"d", u"c"}));
 }
 
 TEST(FifoEnumeratorTest, EmptyListEndsAtOnceAndStaysEnded) {
   const support::AsciiTextCase textCase;
   CFifoBuffer list(textCase);
-  const auto walk = list.NewEnum();
+  auto walk = list.NewEnum();
   std::u16string item = u"untouched";
-  EXPECT_FALSE(walk->Next(item));
-  EXPECT_FALSE(walk->Next(item));
+  EXPECT_FALSE(walk.Next(item));
+  EXPECT_FALSE(walk.Next(item));
   EXPECT_EQ(item, u"untouched");
 }
 
@@ -66,12 +95,12 @@ TEST_P(FifoEnumeratorChangeTest, GoesOnWithOlderItemsStillThere) {
   const support::AsciiTextCase textCase;
   CFifoBuffer list(textCase);
   Fill(list, kFive);
-  const auto walk = list.NewEnum();
+  auto walk = list.NewEnum();
   std::u16string item;
-  for (int i = 0; i < c.readBefore; ++i) ASSERT_TRUE(walk->Next(item));
+  for (int i = 0; i < c.readBefore; ++i) ASSERT_TRUE(walk.Next(item));
   c.change(list);
-  EXPECT_EQ(Rest(*walk), c.rest);
-  EXPECT_FALSE(walk->Next(item));
+  EXPECT_EQ(Rest(walk), c.rest);
+  EXPECT_FALSE(walk.Next(item));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -109,41 +138,42 @@ INSTANTIATE_TEST_SUITE_P(
                    {u"a"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(FifoEnumeratorTest, CurrentUpperOutlivesTheItemLeavingTheList) {
+// The copy Next hands out is the caller's: changing the list afterwards leaves it.
+TEST(FifoEnumeratorTest, CopiedItemOutlivesTheItemLeavingTheList) {
   const support::AsciiTextCase textCase;
   CFifoBuffer list(textCase);
-  Fill(list, kFive);
-  const auto walk = list.NewEnum();
+  Fill(list, {u"a long item beyond any small string buffer", u"b"});
+  auto walk = list.NewEnum();
   std::u16string item;
-  ASSERT_TRUE(walk->Next(item));
-  const std::u16string& upper = walk->CurrentUpper();
+  ASSERT_TRUE(walk.Next(item));
   list.Clear();
   Fill(list, {u"other", u"items", u"entirely", u"longer than any small string buffer"});
-  EXPECT_EQ(upper, u"E");
+  EXPECT_EQ(item, u"a long item beyond any small string buffer");
+  EXPECT_EQ(Rest(walk), Items{});
 }
 
 TEST(FifoEnumeratorTest, OutlivesTheList) {
   const support::AsciiTextCase textCase;
   auto list = std::make_unique<CFifoBuffer>(textCase);
   Fill(*list, kFive);
-  const auto walk = list->NewEnum();
+  auto walk = list->NewEnum();
   std::u16string item;
-  ASSERT_TRUE(walk->Next(item));
+  ASSERT_TRUE(walk.Next(item));
   list.reset();
-  EXPECT_EQ(Rest(*walk), (Items{u"d", u"c", u"b", u"a"}));
+  EXPECT_EQ(Rest(walk), (Items{u"d", u"c", u"b", u"a"}));
 }
 
 TEST(FifoEnumeratorTest, TwoEnumeratorsWalkIndependently) {
   const support::AsciiTextCase textCase;
   CFifoBuffer list(textCase);
   Fill(list, kFive);
-  const auto first = list.NewEnum();
-  const auto second = list.NewEnum();
+  auto first = list.NewEnum();
+  auto second = list.NewEnum();
   std::u16string item;
-  ASSERT_TRUE(first->Next(item));
-  ASSERT_TRUE(first->Next(item));
-  EXPECT_EQ(Rest(*second), kFive);
-  EXPECT_EQ(Rest(*first), (Items{u"c", u"b", u"a"}));
+  ASSERT_TRUE(first.Next(item));
+  ASSERT_TRUE(first.Next(item));
+  EXPECT_EQ(Rest(second), kFive);
+  EXPECT_EQ(Rest(first), (Items{u"c", u"b", u"a"}));
 }
 
 }  // namespace

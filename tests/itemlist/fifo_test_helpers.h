@@ -13,9 +13,9 @@ using Items = std::vector<std::u16string>;
 /// Everything the enumerator yields, in its order.
 inline Items Enumerated(const CFifoBuffer& list) {
   Items items;
-  const auto walk = list.NewEnum();
+  auto walk = list.NewEnum();
   std::u16string item;
-  while (walk->Next(item)) items.push_back(item);
+  while (walk.Next(item)) items.push_back(item);
   return items;
 }
 
