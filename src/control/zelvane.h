@@ -168,6 +168,9 @@ class Zelvane final : private host::TextBoxEvents,
   std::int32_t storedAppearance_ = 0;
   bool listHover_ = false;
   std::u16string storedText_;
+  // Counts the text box's changes, so a filter pass can tell at no cost whether
+  // the text may differ from the one it matches against.
+  std::uint64_t textChanges_ = 0;
   bool filterBusy_ = false;
 };
 

@@ -35,13 +35,18 @@ bool Zelvane::FillMatchingRows() {
   lst.Clear();
   const core::LikePattern pattern(typed + u"*");
   std::u16string row;
+  std::uint64_t textChangesSeen = textChanges_;
   bool textKept = true;
   itemList_->NewEnum().VisitWhere([&pattern](std::u16string_view upper) { return pattern.Matches(upper); },
                                   [&](std::u16string_view item) {
                                     row.assign(item);
                                     lst.AddItem(row);
                                     site_.messageLoop.DoEvents();
-                                    textKept = site_.textCase.ToUpper(site_.txt.Text()) == typed;
+                                    // Reading the text back is a round trip to the window: only after a change.
+                                    if (textChanges_ != textChangesSeen) {
+                                      textChangesSeen = textChanges_;
+                                      textKept = site_.textCase.ToUpper(site_.txt.Text()) == typed;
+                                    }
                                     return textKept;
                                   });
   return textKept;

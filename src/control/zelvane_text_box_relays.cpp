@@ -3,6 +3,7 @@
 namespace zelvane::control {
 
 void Zelvane::txt_Change() {
+  ++textChanges_;
   Raise(&host::HostEvents::Change);
   SetText(site_.txt.Text());
   site_.tmr.SetEnabled(false);
