@@ -17,6 +17,7 @@
 #include "host/win32/win32_message_loop.h"
 #include "host/win32/win32_screen.h"
 #include "host/win32/win32_text_case.h"
+#include "host/win32/window_subclass.h"
 
 namespace zelvane::win32 {
 namespace {
@@ -560,6 +561,82 @@ TEST(Win32MessageLoopTest, OnePassDispatchesWhatIsPendingAndKeepsAQuitForTheHost
   ASSERT_TRUE(::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE));
   EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
   EXPECT_EQ(msg.wParam, 3u);
+}
+
+// Counts what reaches it and consumes WM_APP; everything else goes on.
+struct CountingHandler : SubclassHandler {
+  int apps = 0;
+  bool gone = false;
+  LRESULT OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override {
+    if (msg != WM_APP) return WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
+    ++apps;
+    return 7;
+  }
+  void OnSubclassedWindowGone() noexcept override { gone = true; }
+};
+
+WNDPROC g_laterNext = nullptr;  // the procedure a later subclass stands in front of
+LRESULT CALLBACK LaterSubclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return ::CallWindowProcW(g_laterNext, hwnd, msg, wParam, lParam);
+}
+
+std::wstring TextOf(HWND hwnd) {
+  wchar_t text[32]{};
+  ::GetWindowTextW(hwnd, text, 32);
+  return text;
+}
+
+TEST(WindowSubclassTest, HandlerSeesMessagesFirstAndTheClassGetsTheRest) {
+  unique_hwnd edit(::CreateWindowExW(0, L"EDIT", L"", 0, 0, 0, 10, 10, HWND_MESSAGE, nullptr, nullptr, nullptr));
+  CountingHandler handler;
+  {
+    WindowSubclass subclass(edit.get(), handler);
+    EXPECT_EQ(::SendMessageW(edit.get(), WM_APP, 0, 0), 7);
+    ::SetWindowTextW(edit.get(), L"kept");
+    EXPECT_EQ(TextOf(edit.get()), L"kept");
+    EXPECT_THROW(WindowSubclass(edit.get(), handler), core::AutomationError);  // one subclass a window
+  }
+  // Removed: the class's own procedure is back and the user data free again.
+  EXPECT_EQ(::SendMessageW(edit.get(), WM_APP, 0, 0), 0);
+  EXPECT_EQ(handler.apps, 1);
+  EXPECT_EQ(::GetWindowLongPtrW(edit.get(), GWLP_USERDATA), 0);
+}
+
+// Someone subclassed the window after us: removing ours must not cut their chain.
+TEST(WindowSubclassTest, RemovedUnderALaterSubclassItPassesEverythingOn) {
+  unique_hwnd edit(::CreateWindowExW(0, L"EDIT", L"", 0, 0, 0, 10, 10, HWND_MESSAGE, nullptr, nullptr, nullptr));
+  CountingHandler handler;
+  {
+    WindowSubclass subclass(edit.get(), handler);
+    g_laterNext = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(edit.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LaterSubclass)));
+  }
+  EXPECT_EQ(::SendMessageW(edit.get(), WM_APP, 0, 0), 0);
+  EXPECT_EQ(handler.apps, 0);
+  ::SetWindowTextW(edit.get(), L"still an edit");
+  EXPECT_EQ(TextOf(edit.get()), L"still an edit");
+  edit.reset();  // the passive subclass lets go with the window
+}
+
+TEST(WindowSubclassTest, DestroyedWindowTellsTheHandlerAndTheSubclassLetsGo) {
+  HWND edit = ::CreateWindowExW(0, L"EDIT", L"", 0, 0, 0, 10, 10, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  CountingHandler handler;
+  WindowSubclass subclass(edit, handler);
+  ::DestroyWindow(edit);
+  EXPECT_TRUE(handler.gone);
+}  // the subclass goes after its window: it must not touch it
+
+// A pass right after another may leave the queue for later, but once the interval
+// is over the next pass runs what waits.
+TEST(Win32MessageLoopTest, PassSoonAfterAnotherStillRunsWhatWaitsOnceTheIntervalIsOver) {
+  unique_hwnd window(::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr));
+  Win32MessageLoop loop;
+  loop.DoEvents();
+  ASSERT_TRUE(::PostMessageW(window.get(), WM_APP, 0, 0));
+  ::Sleep(20);
+  loop.DoEvents();
+  MSG msg{};
+  EXPECT_FALSE(::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 namespace zelvane::win32 {
 
 /// Receives the messages of a window subclassed through WindowSubclass. A handler
-/// that does not consume a message passes it on with DefSubclassProc.
+/// that does not consume a message passes it on with WindowSubclass::CallNext.
 class SubclassHandler {
  public:
   virtual LRESULT OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) = 0;

@@ -3,17 +3,10 @@
 #include "host/win32/win32_error.h"
 
 namespace zelvane::win32 {
-namespace {
-
-constexpr UINT_PTR kFilterTimerId = 1;
-
-}  // namespace
-
 Win32ControlWindows::Win32ControlWindows(HWND parent)
     : surface_(parent),
       txt_(surface_.hwnd()),
-      lst_(std::make_shared<Win32ListBox>(surface_.hwnd())),
-      tmr_(surface_.hwnd(), kFilterTimerId) {
+      lst_(std::make_shared<Win32ListBox>(surface_.hwnd())) {
   surface_.SetFocusChild(txt_.hwnd());
 }
 

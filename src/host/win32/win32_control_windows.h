@@ -11,8 +11,8 @@
 namespace zelvane::win32 {
 
 /// The windows of one control, created together: the surface (hidden) under a
-/// parent window, the text box and the hidden list box inside it, and the timer on
-/// the surface. The COM object parks them under a window of its own and moves the
+/// parent window, the text box and the hidden list box inside it, and the timer.
+/// The COM object parks them under a window of its own and moves the
 /// surface into the container's window when it is activated in place.
 class Win32ControlWindows {
  public:

@@ -113,7 +113,7 @@ LRESULT Win32ListBox::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPAR
     case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
     case WM_SETFOCUS: return OnSetFocus(hwnd, msg, wParam, lParam);
     case OCM_CTLCOLORLISTBOX: return look_.PrepareDc(reinterpret_cast<HDC>(wParam));
-    default: return ::DefSubclassProc(hwnd, msg, wParam, lParam);
+    default: return WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
   }
 }
 
@@ -122,21 +122,21 @@ LRESULT Win32ListBox::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPAR
 // destroyed the control.
 
 LRESULT Win32ListBox::OnMouseMove(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  const LRESULT result = ::DefSubclassProc(hwnd, msg, wParam, lParam);
+  const LRESULT result = WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
   VbMouseArgs args = MouseArgsFromMessage(msg, wParam, lParam);
   if (events_) events_->lst_MouseMove(args.button, args.shift, args.x, args.y);
   return result;
 }
 
 LRESULT Win32ListBox::OnButtonUp(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  const LRESULT result = ::DefSubclassProc(hwnd, msg, wParam, lParam);
+  const LRESULT result = WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
   VbMouseArgs args = MouseArgsFromMessage(msg, wParam, lParam);
   if (events_) events_->lst_MouseUp(args.button, args.shift, args.x, args.y);
   return result;
 }
 
 LRESULT Win32ListBox::OnSetFocus(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  const LRESULT result = ::DefSubclassProc(hwnd, msg, wParam, lParam);
+  const LRESULT result = WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
   // A press on the list takes the focus (the LISTBOX asks for it); the user goes
   // on typing in the window that had it.
   auto previous = reinterpret_cast<HWND>(wParam);

@@ -5,6 +5,7 @@
 namespace zelvane::win32 {
 
 void Win32MessageLoop::DoEvents() {
+  if (std::chrono::steady_clock::now() - lastLook_ < kLookInterval) return;
   MSG msg;
   while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
@@ -14,6 +15,8 @@ void Win32MessageLoop::DoEvents() {
     ::TranslateMessage(&msg);
     ::DispatchMessageW(&msg);
   }
+  // Timed from the end: a long dispatch does not make the next pass look at once.
+  lastLook_ = std::chrono::steady_clock::now();
 }
 
 }  // namespace zelvane::win32

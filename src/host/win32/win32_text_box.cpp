@@ -151,12 +151,12 @@ LRESULT Win32TextBox::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPAR
     case WM_MBUTTONUP: return OnButtonUp(hwnd, msg, wParam, lParam);
     case WM_MOUSEMOVE: return OnMouseMove(hwnd, msg, wParam, lParam);
     case WM_LBUTTONDBLCLK: return OnDoubleClick(hwnd, msg, wParam, lParam);
-    case WM_CAPTURECHANGED: click_.Cancel(); return ::DefSubclassProc(hwnd, msg, wParam, lParam);
+    case WM_CAPTURECHANGED: click_.Cancel(); return WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
     case WM_GETDLGCODE: return OnGetDlgCode(hwnd, msg, wParam, lParam);
     case OCM_COMMAND: return OnCommand(wParam);
     case OCM_CTLCOLOREDIT: return look_.PrepareDc(reinterpret_cast<HDC>(wParam));
     case OCM_CTLCOLORSTATIC: return look_.PrepareDc(reinterpret_cast<HDC>(wParam), true);
-    default: return ::DefSubclassProc(hwnd, msg, wParam, lParam);
+    default: return WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
   }
 }
 
@@ -173,21 +173,21 @@ LRESULT Win32TextBox::OnKey(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       events_->txt_KeyUp(keyCode, shift);
   }
   if (keyCode == 0 || !::IsWindow(hwnd)) return 0;
-  return ::DefSubclassProc(hwnd, msg, static_cast<std::uint16_t>(keyCode), lParam);
+  return WindowSubclass::CallNext(hwnd, msg, static_cast<std::uint16_t>(keyCode), lParam);
 }
 
 LRESULT Win32TextBox::OnChar(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto keyAscii = static_cast<std::int16_t>(static_cast<std::uint16_t>(wParam));
   if (events_) events_->txt_KeyPress(keyAscii);
   if (keyAscii == 0 || !::IsWindow(hwnd)) return 0;
-  return ::DefSubclassProc(hwnd, msg, static_cast<std::uint16_t>(keyAscii), lParam);
+  return WindowSubclass::CallNext(hwnd, msg, static_cast<std::uint16_t>(keyAscii), lParam);
 }
 
 LRESULT Win32TextBox::OnButtonDown(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_LBUTTONDOWN) click_.Press();
   VbMouseArgs args = MouseArgsFromMessage(msg, wParam, lParam);
   if (events_) events_->txt_MouseDown(args.button, args.shift, args.x, args.y);
-  return ::IsWindow(hwnd) ? ::DefSubclassProc(hwnd, msg, wParam, lParam) : 0;
+  return ::IsWindow(hwnd) ? WindowSubclass::CallNext(hwnd, msg, wParam, lParam) : 0;
 }
 
 LRESULT Win32TextBox::OnButtonUp(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -197,7 +197,7 @@ LRESULT Win32TextBox::OnButtonUp(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
   if (events) events->txt_MouseUp(args.button, args.shift, args.x, args.y);
   if (!::IsWindow(hwnd)) return 0;
   // The EDIT lets go of the mouse before the host's Click handler runs.
-  const LRESULT result = ::DefSubclassProc(hwnd, msg, wParam, lParam);
+  const LRESULT result = WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
   if (clicked && events) events->txt_Click();
   return result;
 }
@@ -205,18 +205,18 @@ LRESULT Win32TextBox::OnButtonUp(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
 LRESULT Win32TextBox::OnMouseMove(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   VbMouseArgs args = MouseArgsFromMessage(msg, wParam, lParam);
   if (events_) events_->txt_MouseMove(args.button, args.shift, args.x, args.y);
-  return ::IsWindow(hwnd) ? ::DefSubclassProc(hwnd, msg, wParam, lParam) : 0;
+  return ::IsWindow(hwnd) ? WindowSubclass::CallNext(hwnd, msg, wParam, lParam) : 0;
 }
 
 LRESULT Win32TextBox::OnDoubleClick(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   // The second press of a double-click is no press of a click of its own.
   click_.Cancel();
   if (events_) events_->txt_DblClick();
-  return ::IsWindow(hwnd) ? ::DefSubclassProc(hwnd, msg, wParam, lParam) : 0;
+  return ::IsWindow(hwnd) ? WindowSubclass::CallNext(hwnd, msg, wParam, lParam) : 0;
 }
 
 LRESULT Win32TextBox::OnGetDlgCode(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  LRESULT code = ::DefSubclassProc(hwnd, msg, wParam, lParam);
+  LRESULT code = WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
   // Asked about one key at a time: only Enter, Up and Down are claimed, so Tab
   // still moves the focus in a dialog.
   const auto* pending = reinterpret_cast<const MSG*>(lParam);

@@ -1,28 +1,27 @@
 #include "host/win32/win32_timer.h"
 
 #include "core/vb_errors.h"
+#include "host/win32/module_instance.h"
 #include "host/win32/win32_error.h"
-
-#include <commctrl.h>
 
 namespace zelvane::win32 {
 namespace {
 
 constexpr std::int32_t kMaxInterval = 65535;
+constexpr UINT_PTR kTimerId = 1;
+
+HWND CreateTimerWindow() {
+  HWND hwnd = ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ThisModule(), nullptr);
+  if (!hwnd) RaiseLastError(u"CreateWindowExW(STATIC)");
+  return hwnd;
+}
 
 }  // namespace
 
-Win32Timer::Win32Timer(HWND host, UINT_PTR id) : host_(host), id_(id) { subclass_.emplace(host_, static_cast<SubclassHandler&>(*this)); }
+Win32Timer::Win32Timer() : window_(CreateTimerWindow(), static_cast<SubclassHandler&>(*this)) {}
 
-Win32Timer::~Win32Timer() {
-  events_ = nullptr;
-  if (host_) ::KillTimer(host_, id_);
-}
-
-void Win32Timer::OnSubclassedWindowGone() noexcept {
-  subclass_.reset();
-  host_ = nullptr;
-}
+// The window takes its timer with it.
+Win32Timer::~Win32Timer() { events_ = nullptr; }
 
 void Win32Timer::SetEnabled(bool enabled) {
   Apply(enabled, interval_);
@@ -36,17 +35,18 @@ void Win32Timer::SetInterval(std::int32_t milliseconds) {
 }
 
 void Win32Timer::Apply(bool enabled, std::int32_t interval) {
-  if (!host_) return;
+  HWND hwnd = window_.get();
+  if (!hwnd) return;
   if (enabled && interval > 0) {
     // Setting a timer that exists already replaces it: the interval starts afresh.
-    if (!::SetTimer(host_, id_, static_cast<UINT>(interval), nullptr)) RaiseLastError(u"SetTimer");
+    if (!::SetTimer(hwnd, kTimerId, static_cast<UINT>(interval), nullptr)) RaiseLastError(u"SetTimer");
   } else {
-    ::KillTimer(host_, id_);
+    ::KillTimer(hwnd, kTimerId);
   }
 }
 
 LRESULT Win32Timer::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg != WM_TIMER || wParam != id_) return ::DefSubclassProc(hwnd, msg, wParam, lParam);
+  if (msg != WM_TIMER || wParam != kTimerId) return WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
   if (events_) events_->tmr_Timer();
   return 0;
 }

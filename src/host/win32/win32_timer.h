@@ -3,19 +3,17 @@
 
 #include "host/win32/windows_api.h"
 
-#include <optional>
-
 #include "host/win32/subclass_handler.h"
-#include "host/win32/window_subclass.h"
+#include "host/win32/subclassed_window.h"
 
 namespace zelvane::win32 {
 
-/// The constituent timer: SetTimer on a window of the control's thread, its
-/// WM_TIMER taken from that window through a subclass. Disabled at creation.
+/// The constituent timer: SetTimer on a message-only window of its own on the
+/// control's thread, whose WM_TIMER it takes through a subclass. Disabled at creation.
 class Win32Timer final : public host::Timer, private SubclassHandler {
  public:
-  /// `host` carries the timer; `id` tells it apart from the window's other timers.
-  Win32Timer(HWND host, UINT_PTR id);
+  /// Raises an automation error when the window cannot be made.
+  Win32Timer();
   Win32Timer(const Win32Timer&) = delete;
   Win32Timer& operator=(const Win32Timer&) = delete;
   ~Win32Timer() override;
@@ -31,12 +29,9 @@ class Win32Timer final : public host::Timer, private SubclassHandler {
 
  private:
   LRESULT OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
-  void OnSubclassedWindowGone() noexcept override;
   void Apply(bool enabled, std::int32_t interval);
 
-  HWND host_;  // null once the window is gone
-  UINT_PTR id_;
-  std::optional<WindowSubclass> subclass_;
+  SubclassedWindow window_;
   host::TimerEvents* events_ = nullptr;  // the control; none while it is being built
   bool enabled_ = false;
   std::int32_t interval_ = 0;

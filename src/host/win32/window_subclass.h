@@ -5,9 +5,13 @@
 
 namespace zelvane::win32 {
 
-/// Routes the messages of an existing window (a system EDIT or LISTBOX, or a window
-/// of ours) through a handler first, with comctl32's SetWindowSubclass. Removed when
-/// this object goes or when the window is destroyed, whichever comes first.
+/// Routes the messages of a window this layer created (a system EDIT, LISTBOX or
+/// STATIC) through a handler first, by putting a window procedure in front of the
+/// class's. comctl32's subclassing looks its chain up in a window property on
+/// every message, which is a round trip to the window server under Wine, and the
+/// list box gets one message per row it is filled with; the window's own user
+/// data, which these windows leave free, is read in-process. Removed when this
+/// object goes or when the window is destroyed, whichever comes first.
 class WindowSubclass {
  public:
   /// Raises an automation error when the window cannot be subclassed.
@@ -16,12 +20,19 @@ class WindowSubclass {
   WindowSubclass& operator=(const WindowSubclass&) = delete;
   ~WindowSubclass();
 
- private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data);
-  void Remove() noexcept;
+  /// Gives the message to the window procedure the subclass stands in front of;
+  /// what a handler calls for a message it does not consume. Needs only the
+  /// window, so it may be called after the handler's object is gone.
+  static LRESULT CallNext(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
-  HWND hwnd_;  // null once removed
-  SubclassHandler& handler_;
+ private:
+  struct Link;  // what the window's user data points to; outlives this object
+                // while some later subclass stands in front of ours
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  static void Unlink(HWND hwnd, Link* link) noexcept;
+
+  HWND hwnd_;    // null once removed
+  Link* link_;
 };
 
 }  // namespace zelvane::win32
