@@ -11,6 +11,15 @@ struct WindowSubclass::Link {
   WindowSubclass* owner;     // null once the subclass was removed
 };
 
+namespace {
+
+// Whether no later subclass stands in front of ours, so the class's procedure can go back.
+bool InFront(HWND hwnd, WNDPROC ours) {
+  return ::GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(ours);
+}
+
+}  // namespace
+
 WindowSubclass::WindowSubclass(HWND hwnd, SubclassHandler& handler) : hwnd_(hwnd), link_(nullptr) {
   if (::GetWindowLongPtrW(hwnd_, GWLP_USERDATA) != 0) {
     // The user data is taken, by another subclass or by the window's own class.
@@ -42,7 +51,7 @@ WindowSubclass::~WindowSubclass() {
 void WindowSubclass::Unlink(HWND hwnd, Link* link) noexcept {
   link->handler = nullptr;
   link->owner = nullptr;
-  if (::GetWindowLongPtrW(hwnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&WindowSubclass::Proc)) return;
+  if (!InFront(hwnd, &WindowSubclass::Proc)) return;
   ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(link->next));
   ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
   delete link;
@@ -61,8 +70,7 @@ LRESULT CALLBACK WindowSubclass::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
     const WNDPROC next = link->next;
     SubclassHandler* handler = link->handler;
     if (link->owner) link->owner->hwnd_ = nullptr;
-    if (::GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&WindowSubclass::Proc))
-      ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(next));
+    if (InFront(hwnd, &WindowSubclass::Proc)) ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(next));
     ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     delete link;
     if (handler) handler->OnSubclassedWindowGone();
