@@ -32,9 +32,17 @@ std::u16string Zelvane::SelText() const { return site_.txt.SelText(); }
 void Zelvane::SetSelText(const std::u16string& text) { site_.txt.SetSelText(text); }
 
 void Zelvane::SetAppearance(std::int32_t appearance) {
-  // Kept even when the surface refuses it: the error still reaches the caller.
+  // Stored first, since the surface's new border lays the text box out by it. A
+  // value the surface refuses must not stay: a form stored with it would no
+  // longer load.
+  const std::int32_t previous = storedAppearance_;
   storedAppearance_ = appearance;
-  site_.surface.SetAppearance(core::ToInteger(appearance));
+  try {
+    site_.surface.SetAppearance(core::ToInteger(appearance));
+  } catch (...) {
+    storedAppearance_ = previous;
+    throw;
+  }
   UserControl_Paint();
   Notify(u"Appearance");
 }

@@ -142,14 +142,35 @@ INSTANTIATE_TEST_SUITE_P(
                       BadValue{u"Appearance", std::int32_t{5}, 380},
                       BadValue{u"AutoSaveList", std::u16string(u"yes"), 13}));
 
-TEST_F(ControlTest, AppearanceRefusedByTheSurfaceStaysStored) {
+struct RefusedAppearance {
+  std::int32_t value;
+  std::int32_t error;
+  const char16_t* description;
+};
+
+class RefusedAppearanceTest : public ControlTest, public ::testing::WithParamInterface<RefusedAppearance> {};
+
+// A refused value must not turn into a stored form that no longer loads.
+TEST_P(RefusedAppearanceTest, LeavesTheStoredAppearanceAndTheFormLoadable) {
   Zelvane& z = form.CreateNew();
+  z.SetAppearance(zvFlat);
   form.Container().ClearPropertyChanges();
-  EXPECT_THROW(z.SetAppearance(70000), core::AutomationError);
-  EXPECT_EQ(z.Appearance(), 70000);
-  EXPECT_EQ(form.Surface().Appearance(), 1);
+  EXPECT_TRUE(support::RaisesAutomationError([&] { z.SetAppearance(GetParam().value); }, GetParam().error,
+                                             u"ZelvaneTextBox", GetParam().description));
+  EXPECT_EQ(z.Appearance(), zvFlat);
+  EXPECT_EQ(form.Surface().Appearance(), zvFlat);
   EXPECT_TRUE(form.Container().PropertyChanges().empty());
+
+  SimPropertyBag bag;
+  form.Store(bag);
+  support::SimForm again(machine);
+  EXPECT_EQ(again.Restore(bag).Appearance(), zvFlat);
 }
+
+INSTANTIATE_TEST_SUITE_P(Values, RefusedAppearanceTest,
+                         ::testing::Values(RefusedAppearance{100, 380, u"Invalid property value"},
+                                           RefusedAppearance{-1, 380, u"Invalid property value"},
+                                           RefusedAppearance{70000, 6, u"Overflow"}));
 
 class RoundTripTest : public ControlTest, public ::testing::WithParamInterface<bool> {};
 

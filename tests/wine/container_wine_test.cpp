@@ -9,9 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/win32/com_ptr.h"
@@ -558,6 +560,8 @@ void Configure(Control& control) {
   control.z->put_MaxCount(7);
   control.z->put_ShowButton(VARIANT_TRUE);
   control.z->put_Appearance(zvFlat);
+  // Refused, so the stored form keeps the flat look and still loads.
+  EXPECT_EQ(control.z->put_Appearance(static_cast<zvAppearances>(100)), static_cast<HRESULT>(0x800A0000 + 380));
   control.z->put_BackColor(0x123456);
   control.z->put_ForeColor(0x654321);
   control.z->put_SaveOnReturn(VARIANT_FALSE);
@@ -649,6 +653,43 @@ TEST_F(ContainerTest, StreamRoundTripKeepsTheProperties) {
   garbage->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
   Control third;
   EXPECT_FALSE(SUCCEEDED(third.z.query<IPersistStreamInit>()->Load(garbage.get())));
+}
+
+// A form stored by a build that kept a refused appearance: its load still fails.
+TEST_F(ContainerTest, StoredFormWithARefusedAppearanceFailsItsLoad) {
+  constexpr auto kInvalidPropertyValue = static_cast<HRESULT>(0x800A0000 + 380);
+  MemoryBag bag;
+  VARIANT appearance;
+  VariantInit(&appearance);
+  V_VT(&appearance) = VT_I4;
+  V_I4(&appearance) = 100;
+  bag.Write(L"Appearance", &appearance);
+  Control fromBag;
+  EXPECT_EQ(fromBag.z.query<IPersistPropertyBag>()->Load(&bag, nullptr), kInvalidPropertyValue);
+
+  com_ptr<IStream> stream;
+  ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, stream.put()), S_OK);
+  {
+    Control flat;
+    flat.InitNew();
+    flat.z->put_Appearance(zvFlat);
+    ASSERT_EQ(flat.z.query<IPersistStreamInit>()->Save(stream.get(), TRUE), S_OK);
+  }
+  // The stored 32-bit value follows the key's name, its kind and its size.
+  HGLOBAL memory = nullptr;
+  ASSERT_EQ(GetHGlobalFromStream(stream.get(), &memory), S_OK);
+  auto* begin = static_cast<char*>(GlobalLock(memory));
+  const std::wstring_view name = L"Appearance";
+  auto* end = begin + GlobalSize(memory);
+  auto* found = std::search(begin, end, reinterpret_cast<const char*>(name.data()),
+                            reinterpret_cast<const char*>(name.data() + name.size()));
+  ASSERT_NE(found, end);
+  const LONG stored = 100;
+  std::memcpy(found + name.size() * sizeof(wchar_t) + 6, &stored, sizeof stored);
+  GlobalUnlock(memory);
+  stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
+  Control fromStream;
+  EXPECT_EQ(fromStream.z.query<IPersistStreamInit>()->Load(stream.get()), kInvalidPropertyValue);
 }
 
 TEST_F(ContainerTest, DesignTimeHidesTheListAndRunTimeShowsIt) {
