@@ -3,6 +3,7 @@
 #include "core/vb_errors.h"
 #include "host/win32/unique_handle.h"
 
+#include <algorithm>
 #include <climits>
 #include <new>
 
@@ -28,18 +29,22 @@ std::u16string RegistrySettingsStore::GetSetting(std::u16string_view appName, st
   const std::u16string path = SectionPath(appName, section);
   const std::u16string name(key);
   std::u16string value;
+  // Expandable strings are taken as stored: the list holds what was saved.
+  constexpr DWORD kStrings = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND;
   // The value can grow between asking for its size and reading it; ask again then.
   for (;;) {
     DWORD bytes = 0;
-    LSTATUS status = ::RegGetValueW(HKEY_CURRENT_USER, Wide(path), Wide(name), RRF_RT_REG_SZ, nullptr, nullptr, &bytes);
+    LSTATUS status = ::RegGetValueW(HKEY_CURRENT_USER, Wide(path), Wide(name), kStrings, nullptr, nullptr, &bytes);
     if (status != ERROR_SUCCESS) return std::u16string(defaultValue);
     value.assign(bytes / sizeof(char16_t) + 1, u'\0');
     bytes = static_cast<DWORD>(value.size() * sizeof(char16_t));
-    status = ::RegGetValueW(HKEY_CURRENT_USER, Wide(path), Wide(name), RRF_RT_REG_SZ, nullptr, value.data(), &bytes);
+    status = ::RegGetValueW(HKEY_CURRENT_USER, Wide(path), Wide(name), kStrings, nullptr, value.data(), &bytes);
     if (status == ERROR_MORE_DATA) continue;
     if (status != ERROR_SUCCESS) return std::u16string(defaultValue);
-    // The size counts the terminating null, which RegGetValueW always writes.
-    value.resize(bytes >= sizeof(char16_t) ? bytes / sizeof(char16_t) - 1 : 0);
+    // Other programs and .reg imports store strings without their final null, so
+    // the size may count none: the text runs to the first null, or to the data's end.
+    const std::size_t stored = std::min<std::size_t>(bytes / sizeof(char16_t), value.size());
+    value.resize(std::min(value.find(u'\0'), stored));
     return value;
   }
 }

@@ -7,7 +7,8 @@ namespace zelvane::win32 {
 /// HKEY_CURRENT_USER\Software\VB and VBA Program Settings\<app>\<section>.
 class RegistrySettingsStore final : public host::SettingsStore {
  public:
-  /// A missing key or value, or a value that is no REG_SZ, reads as the default.
+  /// A missing key or value, or a value that is no string, reads as the default;
+  /// REG_EXPAND_SZ reads as stored, unexpanded.
   std::u16string GetSetting(std::u16string_view appName, std::u16string_view section, std::u16string_view key,
                             std::u16string_view defaultValue) override;
   /// Creates the keys as needed. An empty application or section name, or a
