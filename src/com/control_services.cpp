@@ -13,17 +13,25 @@ win32::Win32Random& ThreadRandom() {
   return random;
 }
 
+// One per thread: the thread's hooks keep calling the window system that
+// installed them, after the control that gave it has gone.
+win32::Win32WindowSystem& ThreadWindowSystem() {
+  thread_local win32::Win32WindowSystem windows;
+  return windows;
+}
+
 }  // namespace
 
-ControlServices::ControlServices()
-    : parking_(win32::MakeParkingWindow()),
-      windows_(parking_.get()),
+ControlServices::ControlServices(host::ControlOwner& owner)
+    : owner_(owner),
+      parking_(win32::MakeParkingWindow()),
+      windows_(parking_.get(), owner),
       messageBox_([this] { return reinterpret_cast<host::Hwnd>(windows_.SurfaceHwnd()); }) {}
 
 host::ControlSite ControlServices::Site(host::Container& container) {
   return host::ControlSite{
-      windows_.surface(), windows_.txt(), windows_.lst(), windows_.tmr(), container,   screen_,      settings_,
-      clock_,             ThreadRandom(), messageBox_,    messageLoop_,   textCase_,  windowSystem_,
+      windows_.surface(), windows_.txt(), windows_.lst(), windows_.tmr(), container, screen_, settings_, clock_,
+      ThreadRandom(),     messageBox_,    messageLoop_,   textCase_,      ThreadWindowSystem(), owner_,
   };
 }
 

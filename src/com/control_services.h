@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include "host/control_owner.h"
 #include "host/control_site.h"
 #include "host/win32/registry_settings_store.h"
 #include "host/win32/unique_handle.h"
@@ -18,7 +19,8 @@ namespace zelvane::com {
 /// are: parked in a hidden window of their own, or docked in a container's window.
 class ControlServices {
  public:
-  ControlServices();
+  /// `owner` is held by the windows while they handle a message; it outlives them.
+  explicit ControlServices(host::ControlOwner& owner);
   ControlServices(const ControlServices&) = delete;
   ControlServices& operator=(const ControlServices&) = delete;
 
@@ -36,6 +38,7 @@ class ControlServices {
   void FocusEditor() { SetFocus(EditorWindow()); }
 
  private:
+  host::ControlOwner& owner_;
   win32::unique_hwnd parking_;
   win32::Win32ControlWindows windows_;
   win32::Win32Screen screen_;
@@ -44,7 +47,6 @@ class ControlServices {
   win32::Win32MessageBox messageBox_;
   win32::Win32MessageLoop messageLoop_;
   win32::Win32TextCase textCase_;
-  win32::Win32WindowSystem windowSystem_;
 };
 
 }  // namespace zelvane::com

@@ -9,6 +9,7 @@ using win32::com_ptr;
 
 HRESULT InPlaceObjectPart::Activate(bool uiActivate, LPCRECT pos) {
   impl_from().EnsureInitialised();
+  impl_from().Reopen();
   const HRESULT hr = ActivateInPlace(pos);
   if (FAILED(hr) || !uiActivate) return hr;
   return ActivateUi();

@@ -37,6 +37,7 @@ HRESULT STDMETHODCALLTYPE OleObjectPart::SetHostNames(LPCOLESTR, LPCOLESTR) { re
 
 HRESULT STDMETHODCALLTYPE OleObjectPart::Close(DWORD) {
   try {
+    impl_from().Close();
     impl_from().InPlace().InPlaceDeactivate();
     if (adviseHolder_) adviseHolder_->SendOnClose();
     return S_OK;

@@ -7,6 +7,13 @@
 #include "com/server_module.h"
 
 namespace zelvane::com {
+namespace {
+
+// The count of an object being destroyed: the holds its windows take as they go
+// never bring it back to zero.
+constexpr ULONG kDestroying = 0x40000000;
+
+}  // namespace
 
 HRESULT ZelvaneObject::Create(REFIID riid, void** ppv) {
   auto* object = new ZelvaneObject();
@@ -19,6 +26,7 @@ ZelvaneObject::ZelvaneObject()
     : eventsPoint_(DIID___Zelvane, true, points_),
       notifyPoint_(IID_IPropertyNotifySink, false, points_),
       typeInfo_(ServerModule::Instance().TypeInfo(IID__Zelvane)),
+      services_(*this),
       container_(*typeInfo_.get(), notifyPoint_, services_.Surface()),
       events_(eventsPoint_),
       control_(std::make_unique<control::Zelvane>(services_.Site(container_))) {
@@ -27,6 +35,7 @@ ZelvaneObject::ZelvaneObject()
 }
 
 ZelvaneObject::~ZelvaneObject() {
+  closed_ = true;
   try {
     control_->UserControl_Terminate();
   } catch (...) {
@@ -77,8 +86,26 @@ ULONG ZelvaneObject::AddRef() { return ++refs_; }
 
 ULONG ZelvaneObject::Release() {
   const ULONG left = --refs_;
-  if (left == 0) delete this;
+  if (left == 0) {
+    refs_ = kDestroying;
+    delete this;
+  }
   return left;
+}
+
+void ZelvaneObject::HoldControl() noexcept {
+  ++holds_;
+  AddRef();
+}
+
+void ZelvaneObject::ReleaseControl() noexcept {
+  --holds_;
+  Release();
+}
+
+void ZelvaneObject::Close() {
+  closed_ = true;
+  control_->Close();
 }
 
 IConnectionPoint* ZelvaneObject::FindConnectionPoint(REFIID iid) {

@@ -23,14 +23,18 @@
 #include "com/view_object_part.h"
 #include "com/zelvane_dispatch.h"
 #include "control/zelvane.h"
+#include "host/control_owner.h"
 #include "host/property_bag.h"
 #include "host/win32/com_ptr.h"
 
 namespace zelvane::com {
 
 /// The COM object of one Zelvane control: the portable control on real windows,
-/// with the interfaces containers and script clients use embedded in it.
-class ZelvaneObject {
+/// with the interfaces containers and script clients use embedded in it. Its
+/// window procedures, timer, hook and the control's handlers hold it while they
+/// run, so a host that closes and releases it inside an event (a form unloading)
+/// destroys it only once the message that raised the event is done.
+class ZelvaneObject final : private host::ControlOwner {
  public:
   /// A new object, handed out as `riid`.
   static HRESULT Create(REFIID riid, void** ppv);
@@ -59,11 +63,24 @@ class ZelvaneObject {
   HRESULT Load(host::PropertyBag& bag);
   HRESULT Save(host::PropertyBag& bag, bool clearDirty);
 
+  /// IOleObject::Close: the host hears nothing more from the control, and an open
+  /// drop-down goes without CloseUpList.
+  void Close();
+  /// Activated again after a Close: the events flow again.
+  void Reopen() noexcept { closed_ = false; }
+
  private:
   ZelvaneObject();
   ~ZelvaneObject();
 
+  // host::ControlOwner: a hold is a reference; the host has let go once only holds are left.
+  void HoldControl() noexcept override;
+  void ReleaseControl() noexcept override;
+  bool ControlClosed() const noexcept override { return closed_ || refs_ == holds_; }
+
   std::atomic<ULONG> refs_{1};
+  ULONG holds_ = 0;      // the references that are holds of running code
+  bool closed_ = false;  // from IOleObject::Close until the next activation
   bool initialised_ = false;
 
   ZelvaneDispatch dispatch_{*this};

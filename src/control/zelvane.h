@@ -33,6 +33,9 @@ class Zelvane final : private host::TextBoxEvents,
 
   /// Where the events go; null drops them.
   void SetEventSink(host::HostEvents* sink) { sink_ = sink; }
+  /// The host has closed the control (its form unloads): an open drop-down goes
+  /// without CloseUpList, and a filter still waiting for its delay is dropped.
+  void Close();
 
   // Lifecycle, called by the container in this order.
   void UserControl_InitProperties();
@@ -124,9 +127,17 @@ class Zelvane final : private host::TextBoxEvents,
   bool InButtonStrip(float X, float Y) const;
   host::Rect ButtonRect() const;
 
+  /// Whether the host has closed the control or let go of it.
+  bool Closed() const { return site_.owner.ControlClosed(); }
+  /// Raises one event, unless the host has closed the control; false once it has
+  /// (in its handler or before), so the caller skips the steps it had left.
+  template <typename... Args>
+  bool Raise(void (host::HostEvents::*event)(Args&...), Args&... args) {
+    if (sink_ != nullptr && !Closed()) (sink_->*event)(args...);
+    return !Closed();
+  }
   using MouseEvent = void (host::HostEvents::*)(std::int16_t&, std::int16_t&, float&, float&);
-  void RaiseMouse(MouseEvent event, std::int16_t& Button, std::int16_t& Shift, float X, float Y);
-  void Raise(void (host::HostEvents::*event)());
+  bool RaiseMouse(MouseEvent event, std::int16_t& Button, std::int16_t& Shift, float X, float Y);
   void Notify(std::u16string_view propertyName);
 
   // host::TextBoxEvents

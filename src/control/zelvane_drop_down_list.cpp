@@ -5,6 +5,7 @@
 #include "control/redraw_pause.h"
 #include "control/zelvane.h"
 #include "core/bankers_round.h"
+#include "host/control_hold.h"
 #include "itemlist/fifo_enumerator.h"
 
 namespace zelvane::control {
@@ -42,6 +43,8 @@ void Zelvane::AcceptListItem() {
   const std::int32_t row = site_.lst->ListIndex();
   // With no row selected (a release on the list's border) the text stays as it is.
   if (row >= 0) site_.txt.SetText(site_.lst->List(row));
+  // The new text raised Change, in which the host may have closed the control.
+  if (Closed()) return;
   site_.tmr.SetEnabled(false);
   site_.txt.SetSelStart(static_cast<std::int32_t>(site_.txt.Text().size()));
   site_.txt.SetSelLength(0);
@@ -88,9 +91,15 @@ void Zelvane::lst_MouseMove(std::int16_t& /*Button*/, std::int16_t& /*Shift*/, f
 }
 
 void Zelvane::lst_MouseUp(std::int16_t& /*Button*/, std::int16_t& /*Shift*/, float& /*X*/, float& /*Y*/) {
-  AcceptListItem();
+  const host::ControlHold hold(site_.owner);
+  // A closed control's list takes no row, even from a release still on its way.
+  if (!Closed()) AcceptListItem();
 }
 
-void Zelvane::cd_HideControl() { Raise(&host::HostEvents::CloseUpList); }
+// Also raised from inside the mouse hook, which holds the control through the drop-down.
+void Zelvane::cd_HideControl() {
+  const host::ControlHold hold(site_.owner);
+  Raise(&host::HostEvents::CloseUpList);
+}
 
 }  // namespace zelvane::control

@@ -2,16 +2,14 @@
 
 namespace zelvane::control {
 
-void Zelvane::Raise(void (host::HostEvents::*event)()) {
-  if (sink_ != nullptr) (sink_->*event)();
-}
-
 // Coordinates reach the host in its container's unit; what the handler writes
 // into the converted copies goes nowhere.
-void Zelvane::RaiseMouse(MouseEvent event, std::int16_t& Button, std::int16_t& Shift, float X, float Y) {
+bool Zelvane::RaiseMouse(MouseEvent event, std::int16_t& Button, std::int16_t& Shift, float X, float Y) {
+  // A closed control may have lost its container, which the conversion asks.
+  if (Closed()) return false;
   float hostX = ScaleToParentX(X);
   float hostY = ScaleToParentY(Y);
-  if (sink_ != nullptr) (sink_->*event)(Button, Shift, hostX, hostY);
+  return Raise(event, Button, Shift, hostX, hostY);
 }
 
 }  // namespace zelvane::control

@@ -22,6 +22,8 @@ void Zelvane::HandleEnter(std::int16_t& KeyCode) {
   host::ListBox& lst = *site_.lst;
   if (lst.Visible() && lst.ListIndex() >= 0) {
     AcceptListItem();
+    // The host may have closed the control in one of the events of accepting.
+    if (Closed()) return;
   } else if (SaveOnReturn) {
     itemList_->Add(site_.txt.Text());
     KeyCode = 0;

@@ -1,4 +1,5 @@
 #include <memory>
+#include <utility>
 
 #include "control/control_errors.h"
 #include "control/reg_key.h"
@@ -38,20 +39,21 @@ Zelvane::Zelvane(const host::ControlSite& site) : site_(site) {
 }
 
 Zelvane::~Zelvane() {
-  // The host's sink is not called once the control is going; the drop-down's own
-  // end may still hide the list.
+  // Nothing calls back into the control once it is going; the drop-down's own
+  // end still leaves the hook and hides the list.
   sink_ = nullptr;
   site_.txt.SetEvents(nullptr);
   site_.lst->SetEvents(nullptr);
   site_.tmr.SetEvents(nullptr);
   site_.surface.SetEvents(nullptr);
+  cd_->SetEvents(nullptr);
   cd_.reset();
   itemList_.reset();
 }
 
 void Zelvane::UserControl_Initialize() {
   itemList_ = std::make_unique<itemlist::CFifoBuffer>(site_.textCase);
-  cd_ = std::make_unique<dropdown::cDropDown>(site_.windows);
+  cd_ = std::make_unique<dropdown::cDropDown>(site_.windows, site_.owner);
   cd_->SetEvents(this);
   listSection_ = u"Lists";
 }
@@ -98,5 +100,13 @@ void Zelvane::UserControl_WriteProperties(host::PropertyBag& bag) {
 }
 
 void Zelvane::UserControl_Terminate() { SaveList(); }
+
+// The host is tearing its form down: it hears nothing of the closing.
+void Zelvane::Close() {
+  site_.tmr.SetEnabled(false);
+  host::HostEvents* const sink = std::exchange(sink_, nullptr);
+  HideList();
+  sink_ = sink;
+}
 
 }  // namespace zelvane::control

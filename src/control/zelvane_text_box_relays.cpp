@@ -1,45 +1,61 @@
 #include "control/zelvane.h"
+#include "host/control_hold.h"
 
 namespace zelvane::control {
 
+// Each handler holds the control while it runs: the host may close and let go of
+// it inside the event, and the steps after the event then do nothing.
+
 void Zelvane::txt_Change() {
+  const host::ControlHold hold(site_.owner);
   ++textChanges_;
-  Raise(&host::HostEvents::Change);
+  if (!Raise(&host::HostEvents::Change)) return;
   SetText(site_.txt.Text());
+  // The Text notice reached the host too.
+  if (Closed()) return;
   site_.tmr.SetEnabled(false);
   site_.tmr.SetEnabled(true);
 }
 
 void Zelvane::txt_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) {
-  if (sink_ != nullptr) sink_->KeyDown(KeyCode, Shift);
-  HandleKey(KeyCode);
+  const host::ControlHold hold(site_.owner);
+  if (Raise(&host::HostEvents::KeyDown, KeyCode, Shift)) HandleKey(KeyCode);
 }
 
 void Zelvane::txt_KeyPress(std::int16_t& KeyAscii) {
-  if (sink_ != nullptr) sink_->KeyPress(KeyAscii);
+  const host::ControlHold hold(site_.owner);
   // The box never receives the carriage return.
-  if (KeyAscii == 13) KeyAscii = 0;
+  if (Raise(&host::HostEvents::KeyPress, KeyAscii) && KeyAscii == 13) KeyAscii = 0;
 }
 
 void Zelvane::txt_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
-  if (sink_ != nullptr) sink_->KeyUp(KeyCode, Shift);
+  const host::ControlHold hold(site_.owner);
+  Raise(&host::HostEvents::KeyUp, KeyCode, Shift);
 }
 
-void Zelvane::txt_Click() { Raise(&host::HostEvents::Click); }
+void Zelvane::txt_Click() {
+  const host::ControlHold hold(site_.owner);
+  Raise(&host::HostEvents::Click);
+}
 
-void Zelvane::txt_DblClick() { Raise(&host::HostEvents::DblClick); }
+void Zelvane::txt_DblClick() {
+  const host::ControlHold hold(site_.owner);
+  Raise(&host::HostEvents::DblClick);
+}
 
 void Zelvane::txt_MouseDown(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) {
+  const host::ControlHold hold(site_.owner);
   RaiseMouse(&host::HostEvents::MouseDown, Button, Shift, X, Y);
 }
 
 void Zelvane::txt_MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) {
+  const host::ControlHold hold(site_.owner);
   RaiseMouse(&host::HostEvents::MouseUp, Button, Shift, X, Y);
 }
 
 void Zelvane::txt_MouseMove(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) {
-  RaiseMouse(&host::HostEvents::MouseMove, Button, Shift, X, Y);
-  LeaveListRule();
+  const host::ControlHold hold(site_.owner);
+  if (RaiseMouse(&host::HostEvents::MouseMove, Button, Shift, X, Y)) LeaveListRule();
 }
 
 }  // namespace zelvane::control

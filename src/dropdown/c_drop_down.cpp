@@ -19,7 +19,7 @@ bool IsButtonDown(host::WParam message) {
 
 }  // namespace
 
-cDropDown::cDropDown(host::WindowSystem& windows) : windows_(windows) {}
+cDropDown::cDropDown(host::WindowSystem& windows, host::ControlOwner& owner) : windows_(windows), owner_(owner) {}
 
 cDropDown::~cDropDown() {
   if (!hooked_) return;

@@ -4,6 +4,7 @@
 
 #include "dropdown/drop_down_events.h"
 #include "hooks/i_windows_hook.h"
+#include "host/control_owner.h"
 #include "host/window_control.h"
 #include "host/window_system.h"
 
@@ -13,7 +14,9 @@ namespace zelvane::dropdown {
 /// again by itself when a mouse button goes down anywhere outside it.
 class cDropDown final : private hooks::IWindowsHook {
  public:
-  explicit cDropDown(host::WindowSystem& windows);
+  /// `owner` owns the control this drop-down belongs to: the hook service holds
+  /// the drop-down through it while the drop-down handles a click.
+  cDropDown(host::WindowSystem& windows, host::ControlOwner& owner);
   ~cDropDown() override;
   cDropDown(const cDropDown&) = delete;
   cDropDown& operator=(const cDropDown&) = delete;
@@ -30,9 +33,12 @@ class cDropDown final : private hooks::IWindowsHook {
  private:
   /// Show's steps after taking the control; returns at the first that fails.
   void PlaceAndWatch(std::int32_t X, std::int32_t Y, std::int32_t Width, std::int32_t Height, bool AutoHide);
+  void AddRef() noexcept override { owner_.HoldControl(); }
+  void Release() noexcept override { owner_.ReleaseControl(); }
   std::int32_t HookProc(std::int32_t nCode, host::WParam wParam, host::LParam lParam, bool& bConsume) override;
 
   host::WindowSystem& windows_;
+  host::ControlOwner& owner_;
   DropDownEvents* events_ = nullptr;
   std::shared_ptr<host::WindowControl> control_;  // held from the latest Show on
   host::Rect windowRect_{};                       // read anew at each examined button-down

@@ -10,6 +10,11 @@ namespace zelvane::hooks {
 class IWindowsHook {
  public:
   virtual ~IWindowsHook() = default;
+  /// The service holds a counted reference on the client around its HookProc, so
+  /// the client may be let go of, and destroyed, from inside it.
+  virtual void AddRef() noexcept = 0;
+  /// Ends the reference; the client may be gone afterwards.
+  virtual void Release() noexcept = 0;
   virtual std::int32_t HookProc(std::int32_t nCode, host::WParam wParam, host::LParam lParam, bool& bConsume) = 0;
 };
 

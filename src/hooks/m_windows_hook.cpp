@@ -32,6 +32,18 @@ void Register(std::vector<HookClient>& slots, IWindowsHook* client, std::int32_t
   *freeSlot = HookClient{client, hookType};
 }
 
+/// A counted reference on a client for the length of one call.
+class ClientReference {
+ public:
+  explicit ClientReference(IWindowsHook& client) noexcept : client_(client) { client_.AddRef(); }
+  ~ClientReference() { client_.Release(); }
+  ClientReference(const ClientReference&) = delete;
+  ClientReference& operator=(const ClientReference&) = delete;
+
+ private:
+  IWindowsHook& client_;
+};
+
 std::u16string Decimal(std::size_t value) {
   const std::string digits = std::to_string(value);
   return std::u16string(digits.begin(), digits.end());
@@ -78,9 +90,9 @@ std::int32_t DispatchHook(std::int32_t hookType, std::int32_t nCode, host::WPara
     // Indexed afresh each time: a client that registers may grow (move) the table.
     const HookClient slot = hooks.HookClients[index];
     if (slot.Client == nullptr || slot.HookType != hookType) continue;
-    // The table holds no reference on its clients. A client stays alive through its
-    // own call because clients (the drop-down) leave before they are destroyed and
-    // are never destroyed from inside their own HookProc.
+    // The table holds no reference on its clients, but a client is held through its
+    // own call: it may be let go of inside it, and goes once it has returned.
+    const ClientReference held(*slot.Client);
     hooks.CurrentHookType = hookType;
     slot.Client->HookProc(nCode, wParam, lParam, consume);
     hooks.CurrentHookType = 0;

@@ -15,7 +15,8 @@ namespace mWindowsHook {
 
 /// Registers the client for the type, installing the thread's hook first if
 /// needed. Raises 0x80040419 for unsupported types or a failed install, VB
-/// error 5 for a type outside -1..14.
+/// error 5 for a type outside -1..14. The hook that `windows` installs keeps
+/// using it, past the client that gave it: it must live as long as the thread's hooks.
 bool AttachHook(host::WindowSystem& windows, IWindowsHook* client, std::int32_t hookType);
 /// Removes the registration; removes the hook when the type has no client left.
 void DetachHook(host::WindowSystem& windows, IWindowsHook* client, std::int32_t hookType);

@@ -1,6 +1,7 @@
 #pragma once
 #include "host/clock.h"
 #include "host/container.h"
+#include "host/control_owner.h"
 #include "host/list_box.h"
 #include "host/message_box.h"
 #include "host/message_loop.h"
@@ -17,7 +18,7 @@ namespace zelvane::host {
 
 /// Everything one control takes from its container and the window system. The
 /// references outlive the control; the list box is shared because the drop-down
-/// holds it too.
+/// holds it too. `owner` is what holds the control while its code runs.
 struct ControlSite {
   Surface& surface;
   TextBox& txt;
@@ -32,6 +33,7 @@ struct ControlSite {
   MessageLoop& messageLoop;
   TextCase& textCase;
   WindowSystem& windows;
+  ControlOwner& owner;
 };
 
 }  // namespace zelvane::host

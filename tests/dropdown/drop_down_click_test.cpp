@@ -14,6 +14,8 @@ TEST_F(DropDownTest, APressOutsideClosesBeforeThePressedWindowReceivesIt) {
   ShowList();
   EXPECT_TRUE(desktop.MouseDown(kOnForm));  // never consumed: the form still gets it
   EXPECT_EQ(log, (Log{"HideControl", "form button down"}));
+  EXPECT_EQ(events.holdsAtHide, 1) << "the hook holds the drop-down's owner while it closes";
+  EXPECT_EQ(owner.Holds(), 0);
   EXPECT_FALSE(list->Visible());
   EXPECT_FALSE(cd->Shown());
   EXPECT_TRUE(desktop.Hooks().empty());

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "dropdown/c_drop_down.h"
+#include "host/sim/sim_control_owner.h"
 #include "host/sim/sim_desktop.h"
 #include "host/sim/sim_list_box.h"
 #include "host/sim/sim_messages.h"
@@ -14,14 +15,19 @@ namespace zelvane::dropdown::testing {
 
 inline constexpr std::intptr_t kClientEdge = 0x200;
 
-/// Writes every HideControl into the shared log.
+/// Writes every HideControl into the shared log, noting how often the owner was held.
 class HideRecorder final : public DropDownEvents {
  public:
-  explicit HideRecorder(std::vector<std::string>& log) : log_(log) {}
-  void cd_HideControl() override { log_.push_back("HideControl"); }
+  HideRecorder(std::vector<std::string>& log, const sim::SimControlOwner& owner) : log_(log), owner_(owner) {}
+  void cd_HideControl() override {
+    log_.push_back("HideControl");
+    holdsAtHide = owner_.Holds();
+  }
+  int holdsAtHide = -1;
 
  private:
   std::vector<std::string>& log_;
+  const sim::SimControlOwner& owner_;
 };
 
 /// A form window that writes the button-downs it receives into the shared log.
@@ -73,10 +79,11 @@ class DropDownTest : public ::testing::Test {
   sim::SimDesktop desktop;
   std::vector<std::string> log;
   FormHandler formHandler{log};
-  HideRecorder events{log};
+  sim::SimControlOwner owner;
+  HideRecorder events{log, owner};
   host::Hwnd form = desktop.CreateWindow(u"Form", 0, sim::WS_VISIBLE, 0, {100, 100, 600, 500}, &formHandler);
   std::shared_ptr<sim::SimListBox> list = std::make_shared<sim::SimListBox>(desktop, form, host::Rect{10, 30, 110, 130});
-  std::unique_ptr<cDropDown> cd = std::make_unique<cDropDown>(desktop);  // last: goes first, while all else lives
+  std::unique_ptr<cDropDown> cd = std::make_unique<cDropDown>(desktop, owner);  // last: goes first, while all else lives
 };
 
 }  // namespace zelvane::dropdown::testing

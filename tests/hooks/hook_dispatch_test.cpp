@@ -111,13 +111,19 @@ TEST_F(HookServiceTest, TheLastClientLeavingDuringItsCallRemovesTheHookAndTheEve
   OnFreshThread([&] {
     InstallTailHook(host::WH_MOUSE);
     RecordingClient a("A", log);
-    a.SetAction([&](std::int32_t, host::WParam, host::LParam, bool&) { DetachHook(desktop, &a, host::WH_MOUSE); });
+    int heldDuringCall = 0;
+    a.SetAction([&](std::int32_t, host::WParam, host::LParam, bool&) {
+      DetachHook(desktop, &a, host::WH_MOUSE);
+      heldDuringCall = a.References();
+    });
     AttachHook(desktop, &a, host::WH_MOUSE);
     const host::HookProc procedure = HeadProcedure(host::WH_MOUSE);
     desktop.ClearCallLog();
 
     procedure(0, host::WM_MOUSEMOVE, 0);
     EXPECT_EQ(log, Names({"A"}));
+    EXPECT_EQ(heldDuringCall, 1) << "a client that leaves is held until its call returns";
+    EXPECT_EQ(a.References(), 0);
     EXPECT_EQ(InstalledHooks(host::WH_MOUSE), 1u);  // only the tail is left
     const std::vector<std::string>& calls = desktop.CallLog();
     ASSERT_FALSE(calls.empty());

@@ -19,6 +19,11 @@ class RecordingClient final : public IWindowsHook {
       : name_(std::move(name)), log_(log), action_(std::move(action)) {}
 
   void SetAction(Action action) { action_ = std::move(action); }
+  /// The counted references the service holds on the client now.
+  int References() const { return references_; }
+
+  void AddRef() noexcept override { ++references_; }
+  void Release() noexcept override { --references_; }
 
   std::int32_t HookProc(std::int32_t nCode, host::WParam wParam, host::LParam lParam, bool& bConsume) override {
     log_.push_back(name_);
@@ -30,6 +35,7 @@ class RecordingClient final : public IWindowsHook {
   std::string name_;
   std::vector<std::string>& log_;
   Action action_;
+  int references_ = 0;
 };
 
 }  // namespace zelvane::hooks::testing

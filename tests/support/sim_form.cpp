@@ -1,5 +1,7 @@
 #include "support/sim_form.h"
 
+#include <gtest/gtest.h>
+
 #include "host/sim/sim_messages.h"
 
 namespace zelvane::support {
@@ -43,7 +45,9 @@ control::Zelvane& SimForm::Create() {
                                machine_.messageBox,
                                machine_.desktop,
                                machine_.textCase,
-                               machine_.desktop};
+                               machine_.desktop,
+                               *this};
+  closed_ = false;
   control_ = std::make_unique<control::Zelvane>(site);
   control_->SetEventSink(&events_);
   return *control_;
@@ -66,9 +70,31 @@ control::Zelvane& SimForm::Restore(host::PropertyBag& bag) {
 
 void SimForm::Store(host::PropertyBag& bag) { control_->UserControl_WriteProperties(bag); }
 
+void SimForm::Close() {
+  closed_ = true;
+  control_->Close();
+}
+
 void SimForm::Terminate() {
+  if (!control_) return;
+  closed_ = true;
+  terminating_ = holds_ > 0;
+  if (!terminating_) Destroy();
+}
+
+void SimForm::Destroy() {
   control_->UserControl_Terminate();
   control_.reset();
+}
+
+void SimForm::ReleaseControl() noexcept {
+  if (--holds_ > 0 || !terminating_) return;
+  terminating_ = false;
+  try {
+    Destroy();
+  } catch (...) {
+    ADD_FAILURE() << "terminating the control failed";
+  }
 }
 
 void SimForm::Type(std::u16string_view text) {

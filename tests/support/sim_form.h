@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "control/zelvane.h"
+#include "host/control_owner.h"
 #include "host/property_bag.h"
 #include "host/sim/sim_container.h"
 #include "host/sim/sim_list_box.h"
@@ -26,8 +27,9 @@ struct SimFormLayout {
 /// One form on a simulated machine holding one Zelvane control, as its container
 /// builds it: the surface a child of the form, the text box and the list box
 /// children of the surface, a timer, and an event-recording host. Several forms
-/// may share one machine.
-class SimForm {
+/// may share one machine. The form owns the control: a host's handler may close
+/// and terminate it inside an event, and it goes once the control's code returns.
+class SimForm final : private host::ControlOwner {
  public:
   explicit SimForm(SimMachine& machine, const SimFormLayout& layout = {});
   /// Terminates the control if the test has not.
@@ -43,7 +45,10 @@ class SimForm {
   /// succeeded (a failed restore's error reaches the caller).
   control::Zelvane& Restore(host::PropertyBag& bag);
   void Store(host::PropertyBag& bag);
-  /// UserControl_Terminate, then the control is destroyed.
+  /// As IOleObject::Close: the host hears nothing more from the control.
+  void Close();
+  /// UserControl_Terminate, then the control is destroyed; while the control's
+  /// code runs (an event's handler terminates it), once that code has returned.
   void Terminate();
   bool HasControl() const { return control_ != nullptr; }
   control::Zelvane& Control() { return *control_; }
@@ -96,6 +101,12 @@ class SimForm {
 
   control::Zelvane& Create();
   void LayOut();
+  void Destroy();
+
+  // host::ControlOwner
+  void HoldControl() noexcept override { ++holds_; }
+  void ReleaseControl() noexcept override;
+  bool ControlClosed() const noexcept override { return closed_; }
 
   SimMachine& machine_;
   sim::SimContainer container_;
@@ -106,6 +117,9 @@ class SimForm {
   sim::SimTimer tmr_;
   EventRecorder events_;
   std::unique_ptr<control::Zelvane> control_;
+  int holds_ = 0;
+  bool closed_ = false;
+  bool terminating_ = false;  // Terminate waits for the holds to end
 };
 
 }  // namespace zelvane::support

@@ -10,6 +10,7 @@
 
 #include "dropdown/c_drop_down.h"
 #include "hooks/m_windows_hook.h"
+#include "host/sim/sim_control_owner.h"
 #include "host/win32/unique_handle.h"
 #include "host/win32/win32_window_system.h"
 
@@ -138,6 +139,8 @@ class HideRecorder final : public dropdown::DropDownEvents {
 class MouseClient final : public hooks::IWindowsHook {
  public:
   explicit MouseClient(host::WindowSystem& windows) : windows_(windows) {}
+  void AddRef() noexcept override {}
+  void Release() noexcept override {}
   std::int32_t HookProc(std::int32_t, host::WParam, host::LParam lParam, bool&) override {
     ++calls;
     sawRecord = sawRecord || hooks::mWindowsHook::GetMouselParam(lParam) != nullptr;
@@ -194,7 +197,8 @@ TEST(DropDownOnWindows, ARealClickOutsideTheToolWindowHidesIt) {
   HideRecorder events(log);
   auto list = std::make_shared<ListBoxControl>(form.get());
   ASSERT_NE(list->get(), nullptr);
-  dropdown::cDropDown cd(windows);
+  sim::SimControlOwner owner;
+  dropdown::cDropDown cd(windows, owner);
   cd.SetEvents(&events);
 
   cd.Show(list, 600, 320, 160, 120, true);

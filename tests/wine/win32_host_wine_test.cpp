@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/automation_error.h"
+#include "host/sim/sim_control_owner.h"
 #include "host/win32/parking_window.h"
 #include "host/win32/registry_settings_store.h"
 #include "host/win32/unique_handle.h"
@@ -126,7 +127,7 @@ class Win32HostTest : public ::testing::Test {
 
   void SetUp() override {
     ASSERT_TRUE(*form_);
-    windows_ = std::make_unique<Win32ControlWindows>(form_->get());
+    windows_ = std::make_unique<Win32ControlWindows>(form_->get(), owner_);
     windows_->surface().SetEvents(&rec_);
     windows_->txt().SetEvents(&rec_);
     windows_->lst()->SetEvents(&rec_);
@@ -157,6 +158,7 @@ class Win32HostTest : public ::testing::Test {
   }
 
   static inline unique_hwnd* form_ = nullptr;
+  sim::SimControlOwner owner_;
   Recorder rec_;
   std::unique_ptr<Win32ControlWindows> windows_;
 };
@@ -486,7 +488,8 @@ TEST(Win32ControlWindowsTest, ParkedWindowsMoveIntoTheContainerAndFocusReachesTh
   unique_hwnd parking = MakeParkingWindow();
   unique_hwnd form(::CreateWindowExW(0, L"STATIC", L"Form", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr,
                                      nullptr, nullptr, nullptr));
-  Win32ControlWindows windows(parking.get());
+  sim::SimControlOwner owner;
+  Win32ControlWindows windows(parking.get(), owner);
   EXPECT_FALSE(::IsWindowVisible(windows.SurfaceHwnd()));
   windows.SetContainerWindow(form.get());
   windows.SetPosition(RECT{5, 5, 105, 30});
@@ -502,7 +505,8 @@ TEST(Win32ControlWindowsTest, TheListBoxObjectOutlivesItsWindows) {
   unique_hwnd parking = MakeParkingWindow();
   std::shared_ptr<Win32ListBox> list;
   {
-    Win32ControlWindows windows(parking.get());
+    sim::SimControlOwner owner;
+  Win32ControlWindows windows(parking.get(), owner);
     list = windows.lst();
     ::SetParent(list->hwnd(), ::GetDesktopWindow());
   }

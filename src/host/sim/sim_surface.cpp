@@ -113,7 +113,8 @@ void SimSurface::OnMouse(std::uint32_t msg, host::Point client, int button, int 
       events_->UserControl_MouseUp(a.button, a.shift, a.x, a.y);
       if (click) {
         ++clicks_;
-        events_->UserControl_Click();
+        // The host may have destroyed the control in its MouseUp handler.
+        if (events_ != nullptr) events_->UserControl_Click();
       }
       break;
     }

@@ -3,10 +3,11 @@
 #include "host/win32/win32_error.h"
 
 namespace zelvane::win32 {
-Win32ControlWindows::Win32ControlWindows(HWND parent)
-    : surface_(parent),
-      txt_(surface_.hwnd()),
-      lst_(std::make_shared<Win32ListBox>(surface_.hwnd())) {
+Win32ControlWindows::Win32ControlWindows(HWND parent, host::ControlOwner& owner)
+    : surface_(parent, owner),
+      txt_(surface_.hwnd(), owner),
+      lst_(std::make_shared<Win32ListBox>(surface_.hwnd(), owner)),
+      tmr_(owner) {
   surface_.SetFocusChild(txt_.hwnd());
 }
 

@@ -3,6 +3,8 @@
 
 #include <memory>
 
+#include "host/control_owner.h"
+
 #include "host/win32/win32_list_box.h"
 #include "host/win32/win32_surface.h"
 #include "host/win32/win32_text_box.h"
@@ -13,10 +15,12 @@ namespace zelvane::win32 {
 /// The windows of one control, created together: the surface (hidden) under a
 /// parent window, the text box and the hidden list box inside it, and the timer.
 /// The COM object parks them under a window of its own and moves the
-/// surface into the container's window when it is activated in place.
+/// surface into the container's window when it is activated in place. Each
+/// window holds `owner` while it handles a message, so none is destroyed
+/// under the code of a message that raised an event.
 class Win32ControlWindows {
  public:
-  explicit Win32ControlWindows(HWND parent);
+  Win32ControlWindows(HWND parent, host::ControlOwner& owner);
   Win32ControlWindows(const Win32ControlWindows&) = delete;
   Win32ControlWindows& operator=(const Win32ControlWindows&) = delete;
   /// Destroys every window, the list box too wherever it floats; the list box

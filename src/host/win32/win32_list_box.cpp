@@ -1,6 +1,7 @@
 #include "host/win32/win32_list_box.h"
 
 #include "core/vb_errors.h"
+#include "host/control_hold.h"
 #include "host/win32/module_instance.h"
 #include "host/win32/vb_input_args.h"
 #include "host/win32/win32_error.h"
@@ -26,8 +27,8 @@ HWND CreateListBox(HWND parent) {
 
 }  // namespace
 
-Win32ListBox::Win32ListBox(HWND parent)
-    : window_(CreateListBox(parent), static_cast<SubclassHandler&>(*this)), look_(window_.get()) {}
+Win32ListBox::Win32ListBox(HWND parent, host::ControlOwner& owner)
+    : owner_(owner), window_(CreateListBox(parent), static_cast<SubclassHandler&>(*this)), look_(window_.get()) {}
 
 Win32ListBox::~Win32ListBox() { DestroyWindow(); }
 
@@ -105,6 +106,8 @@ void Win32ListBox::SetBackColor(host::OleColor color) { look_.SetBackColor(color
 void Win32ListBox::SetForeColor(host::OleColor color) { look_.SetForeColor(color); }
 
 LRESULT Win32ListBox::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  // Accepting a row raises events in which the host may close the control.
+  const host::ControlHold hold(owner_);
   switch (msg) {
     case WM_MOUSEMOVE: return OnMouseMove(hwnd, msg, wParam, lParam);
     case WM_LBUTTONUP:
@@ -118,8 +121,7 @@ LRESULT Win32ListBox::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPAR
 }
 
 // The list box tracks the mouse itself first; the control's handlers then see the
-// selection as it left it. After an event only locals are used: the host may have
-// destroyed the control.
+// selection as it left it.
 
 LRESULT Win32ListBox::OnMouseMove(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   const LRESULT result = WindowSubclass::CallNext(hwnd, msg, wParam, lParam);

@@ -1,6 +1,8 @@
 #pragma once
 #include "host/list_box.h"
 
+#include "host/control_owner.h"
+
 #include "host/win32/windows_api.h"
 
 #include "host/win32/control_look.h"
@@ -18,7 +20,8 @@ namespace zelvane::win32 {
 /// activation or the keyboard focus: a click on it leaves the focus in the text box.
 class Win32ListBox final : public host::ListBox, private SubclassHandler {
  public:
-  explicit Win32ListBox(HWND parent);
+  /// `owner` is held while the LISTBOX handles a message.
+  Win32ListBox(HWND parent, host::ControlOwner& owner);
   Win32ListBox(const Win32ListBox&) = delete;
   Win32ListBox& operator=(const Win32ListBox&) = delete;
   ~Win32ListBox() override;
@@ -60,6 +63,7 @@ class Win32ListBox final : public host::ListBox, private SubclassHandler {
   LRESULT OnSetFocus(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   bool Floats() const;
 
+  host::ControlOwner& owner_;  // first: the subclass sends it messages from the start
   SubclassedWindow window_;
   host::ListBoxEvents* events_ = nullptr;  // the control; none while it is being built
   ControlLook look_;

@@ -2,6 +2,7 @@
 
 #include "core/scale_units.h"
 #include "core/vb_errors.h"
+#include "host/control_hold.h"
 #include "host/win32/dispatch_guard.h"
 #include "host/win32/paint_scope.h"
 #include "host/win32/surface_window_class.h"
@@ -23,7 +24,7 @@ bool BelongsToThisThread(HWND hwnd) {
 
 }  // namespace
 
-Win32Surface::Win32Surface(HWND parent) {
+Win32Surface::Win32Surface(HWND parent, host::ControlOwner& owner) : owner_(owner) {
   EnsureSurfaceClass(WindowProc);
   // WM_NCCREATE stores the window in window_, so the messages of creation already
   // find this object.
@@ -133,6 +134,9 @@ LRESULT CALLBACK Win32Surface::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LP
     (void)self->window_.release();  // the system is destroying it already
     return ::DefWindowProcW(hwnd, msg, wParam, lParam);
   }
+  // The host may close and let go of the control inside an event raised here;
+  // the surface goes only once this message is done.
+  const host::ControlHold hold(self->owner_);
   return GuardedDispatch([&] { return self->Dispatch(hwnd, msg, wParam, lParam); },
                          [&] { return ::DefWindowProcW(hwnd, msg, wParam, lParam); });
 }

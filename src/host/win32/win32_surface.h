@@ -1,6 +1,8 @@
 #pragma once
 #include "host/surface.h"
 
+#include "host/control_owner.h"
+
 #include "host/win32/windows_api.h"
 
 #include <optional>
@@ -18,8 +20,9 @@ namespace zelvane::win32 {
 /// back to them (as OCM_* messages) so each constituent handles its own.
 class Win32Surface final : public host::Surface {
  public:
-  /// Creates the window hidden under `parent`, with the sunken border (Appearance 1).
-  explicit Win32Surface(HWND parent);
+  /// Creates the window hidden under `parent`, with the sunken border (Appearance 1);
+  /// `owner` is held while the window handles a message.
+  Win32Surface(HWND parent, host::ControlOwner& owner);
   Win32Surface(const Win32Surface&) = delete;
   Win32Surface& operator=(const Win32Surface&) = delete;
   ~Win32Surface() override;
@@ -62,6 +65,7 @@ class Win32Surface final : public host::Surface {
   LRESULT OnReflected(UINT msg, WPARAM wParam, LPARAM lParam);
   float Scale(float value, std::int16_t fromScale, std::int16_t toScale, bool horizontal) const;
 
+  host::ControlOwner& owner_;
   unique_hwnd window_;
   host::SurfaceEvents* events_ = nullptr;  // the control; none while it is being built
   std::int16_t appearance_ = 1;

@@ -1,6 +1,7 @@
 #include "host/win32/win32_text_box.h"
 
 #include "core/vb_errors.h"
+#include "host/control_hold.h"
 #include "host/win32/child_window_geometry.h"
 #include "host/win32/module_instance.h"
 #include "host/win32/vb_input_args.h"
@@ -36,8 +37,8 @@ HWND CreateEdit(HWND parent) {
 
 }  // namespace
 
-Win32TextBox::Win32TextBox(HWND parent)
-    : window_(CreateEdit(parent), static_cast<SubclassHandler&>(*this)), look_(window_.get()) {
+Win32TextBox::Win32TextBox(HWND parent, host::ControlOwner& owner)
+    : owner_(owner), window_(CreateEdit(parent), static_cast<SubclassHandler&>(*this)), look_(window_.get()) {
   // Typing is not limited to the EDIT's default of 32767 characters.
   ::SendMessageW(window_.get(), EM_SETLIMITTEXT, 0, 0);
 }
@@ -137,6 +138,9 @@ void Win32TextBox::SetHeight(std::int32_t height) {
 }
 
 LRESULT Win32TextBox::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  // The EDIT goes on with the message after an event (after EN_CHANGE, say): the
+  // control, and so the EDIT, stays until the message is done.
+  const host::ControlHold hold(owner_);
   switch (msg) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -160,8 +164,9 @@ LRESULT Win32TextBox::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPAR
   }
 }
 
-// After an event the host may have destroyed the control with its windows; only
-// locals are used from there on, and the EDIT gets the message only if it is alive.
+// The hold keeps the control and its windows through an event in which the host
+// closes it; a host may still destroy the EDIT itself (through HwndEditor), so it
+// gets the message only if it is alive.
 
 LRESULT Win32TextBox::OnKey(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto keyCode = static_cast<std::int16_t>(wParam);

@@ -1,6 +1,8 @@
 #pragma once
 #include "host/text_box.h"
 
+#include "host/control_owner.h"
+
 #include "host/win32/windows_api.h"
 
 #include "host/win32/click_tracker.h"
@@ -21,8 +23,9 @@ namespace zelvane::win32 {
 /// the basic plane arrive as two KeyPress calls, one per surrogate.
 class Win32TextBox final : public host::TextBox, private SubclassHandler {
  public:
-  /// Creates the EDIT visible, at 0,0 with no size, under the surface `parent`.
-  explicit Win32TextBox(HWND parent);
+  /// Creates the EDIT visible, at 0,0 with no size, under the surface `parent`;
+  /// `owner` is held while the EDIT handles a message.
+  Win32TextBox(HWND parent, host::ControlOwner& owner);
   Win32TextBox(const Win32TextBox&) = delete;
   Win32TextBox& operator=(const Win32TextBox&) = delete;
   ~Win32TextBox() override;
@@ -75,6 +78,7 @@ class Win32TextBox final : public host::TextBox, private SubclassHandler {
   LRESULT OnGetDlgCode(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnCommand(WPARAM wParam);
 
+  host::ControlOwner& owner_;  // first: the subclass sends it messages from the start
   SubclassedWindow window_;
   host::TextBoxEvents* events_ = nullptr;  // the control; none while it is being built
   ControlLook look_;

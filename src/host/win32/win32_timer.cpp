@@ -1,6 +1,7 @@
 #include "host/win32/win32_timer.h"
 
 #include "core/vb_errors.h"
+#include "host/control_hold.h"
 #include "host/win32/module_instance.h"
 #include "host/win32/win32_error.h"
 
@@ -18,7 +19,8 @@ HWND CreateTimerWindow() {
 
 }  // namespace
 
-Win32Timer::Win32Timer() : window_(CreateTimerWindow(), static_cast<SubclassHandler&>(*this)) {}
+Win32Timer::Win32Timer(host::ControlOwner& owner)
+    : owner_(owner), window_(CreateTimerWindow(), static_cast<SubclassHandler&>(*this)) {}
 
 // The window takes its timer with it.
 Win32Timer::~Win32Timer() { events_ = nullptr; }
@@ -47,6 +49,8 @@ void Win32Timer::Apply(bool enabled, std::int32_t interval) {
 
 LRESULT Win32Timer::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg != WM_TIMER || wParam != kTimerId) return WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
+  // The refill of a tick raises events in which the host may close the control.
+  const host::ControlHold hold(owner_);
   if (events_) events_->tmr_Timer();
   return 0;
 }

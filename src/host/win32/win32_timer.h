@@ -1,6 +1,8 @@
 #pragma once
 #include "host/timer.h"
 
+#include "host/control_owner.h"
+
 #include "host/win32/windows_api.h"
 
 #include "host/win32/subclass_handler.h"
@@ -12,8 +14,9 @@ namespace zelvane::win32 {
 /// control's thread, whose WM_TIMER it takes through a subclass. Disabled at creation.
 class Win32Timer final : public host::Timer, private SubclassHandler {
  public:
-  /// Raises an automation error when the window cannot be made.
-  Win32Timer();
+  /// Raises an automation error when the window cannot be made. `owner` is held
+  /// while a tick runs.
+  explicit Win32Timer(host::ControlOwner& owner);
   Win32Timer(const Win32Timer&) = delete;
   Win32Timer& operator=(const Win32Timer&) = delete;
   ~Win32Timer() override;
@@ -31,6 +34,7 @@ class Win32Timer final : public host::Timer, private SubclassHandler {
   LRESULT OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
   void Apply(bool enabled, std::int32_t interval);
 
+  host::ControlOwner& owner_;
   SubclassedWindow window_;
   host::TimerEvents* events_ = nullptr;  // the control; none while it is being built
   bool enabled_ = false;
