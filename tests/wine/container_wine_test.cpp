@@ -26,8 +26,8 @@ using zelvane::win32::com_ptr;
 using zelvane::win32::unique_hwnd;
 
 // __Zelvane's dispatch ids.
-constexpr DISPID kChange = 2, kListClick = 3, kDropDownList = 4, kCloseUpList = 5, kKeyUp = 10, kKeyPress = 11,
-                 kKeyDown = 12, kButtonClick = 13;
+constexpr DISPID kChange = 2, kListClick = 3, kDropDownList = 4, kCloseUpList = 5, kMouseUp = 8, kKeyUp = 10,
+                 kKeyPress = 11, kKeyDown = 12, kButtonClick = 13;
 
 /// Dispatches messages until `done`; the bound on waits only guards against a hang.
 bool PumpUntil(const std::function<bool()>& done, int waits = 250) {
@@ -53,11 +53,14 @@ class StackObject : public Interfaces... {
   ULONG STDMETHODCALLTYPE Release() override { return 1; }
 };
 
-/// Records the events of __Zelvane; optionally changes KeyAscii on the way back.
+/// Records the events of __Zelvane; optionally changes KeyAscii on the way back,
+/// and runs the host's handler of one event.
 class EventSink final : public StackObject<IDispatch> {
  public:
   std::vector<DISPID> events;
   short replaceKeyAscii = 0;  // KeyAscii to hand back instead of the typed one, 0 none
+  DISPID handled = 0;          // the event `handler` runs for, 0 none
+  std::function<void()> handler;
 
   int Count(DISPID id) const { return static_cast<int>(std::count(events.begin(), events.end(), id)); }
 
@@ -82,6 +85,7 @@ class EventSink final : public StackObject<IDispatch> {
         V_VT(&params->rgvarg[0]) == (VT_BYREF | VT_I2)) {
       *V_I2REF(&params->rgvarg[0]) = replaceKeyAscii;
     }
+    if (id == handled && handler) handler();
     return S_OK;
   }
 };
@@ -315,6 +319,13 @@ class Control {
     z.reset();
   }
 
+  /// What a VB form's Unload does with its control: deactivate, close, let go.
+  void Unload() {
+    if (!ole) return;
+    ole.query<IOleInPlaceObject>()->InPlaceDeactivate();
+    Close();
+  }
+
   void InitNew() { ASSERT_EQ(z.query<IPersistStreamInit>()->InitNew(), S_OK); }
   void Activate(TestSite& site) {
     ASSERT_EQ(ole->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &site, 0, site.window(), &site.position), S_OK);
@@ -400,6 +411,46 @@ std::wstring ListRow(HWND list, int row) {
   SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text));
   return text;
 }
+
+/// Presses and releases one key on the keyboard, for the focused window.
+void PressKey(WORD key) {
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_KEYBOARD;
+  input[0].ki.wVk = input[1].ki.wVk = key;
+  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, input, sizeof(INPUT));
+}
+
+POINT Middle(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+/// A window of the host's form that counts the left presses it receives.
+class PressProbe {
+ public:
+  explicit PressProbe(HWND form) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = Proc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"ZelvaneTestPressProbe";
+    RegisterClassW(&windowClass);
+    window_.reset(CreateWindowExW(0, windowClass.lpszClassName, L"", WS_CHILD | WS_VISIBLE, 260, 160, 100, 80, form,
+                                  nullptr, windowClass.hInstance, nullptr));
+    SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  }
+  HWND window() const { return window_.get(); }
+  int presses = 0;
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<PressProbe*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self && msg == WM_LBUTTONDOWN) ++self->presses;
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+  }
+  unique_hwnd window_;
+};
 
 class ContainerTest : public ::testing::Test {
  protected:
@@ -842,5 +893,119 @@ TEST_F(ContainerTest, HostedByProgIdInAtlAxWinTakesTyping) {
   }
   PumpAWhile();
 }
+
+// A host that unloads its form inside an event, through real input: the control
+// goes once the message that raised the event is done, and the host goes on.
+struct UnloadCase {
+  const char* name;
+  DISPID event;    // the event whose handler unloads the form
+  bool dropDown;   // the list is dropped down first, its first row selected
+  void (*act)(Control& control, PressProbe& probe);
+};
+
+void PressA(Control&, PressProbe&) { PressKey('A'); }
+void PressEnter(Control&, PressProbe&) { PressKey(VK_RETURN); }
+void ClickTheText(Control& control, PressProbe&) { ClickAt(Middle(control.Editor())); }
+void ClickTheFirstRow(Control& control, PressProbe&) {
+  RECT list{};
+  GetWindowRect(control.List(), &list);
+  const auto rowHeight = static_cast<LONG>(SendMessageW(control.List(), LB_GETITEMHEIGHT, 0, 0));
+  ClickAt(POINT{list.left + 8, list.top + rowHeight / 2 + 1});
+}
+void ClickTheProbe(Control&, PressProbe& probe) { ClickAt(Middle(probe.window())); }
+
+class UnloadInEventTest : public ContainerTest, public ::testing::WithParamInterface<UnloadCase> {};
+
+TEST_P(UnloadInEventTest, TheControlGoesAfterTheEventAndTheHostGoesOn) {
+  const UnloadCase& unload = GetParam();
+  TestSite site;
+  PressProbe probe(site.window());
+  Control control(&site);
+  control.InitNew();
+  control.Activate(site);
+  control.Add(L"apple");
+  control.Add(L"apricot");
+  SetForegroundWindow(site.window());
+  SetFocus(control.Editor());
+  const HWND editor = control.Editor();
+  const HWND list = control.List();
+  if (unload.dropDown) {
+    PressKey('A');
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(list) != FALSE; }));
+    PressKey(VK_DOWN);
+    ASSERT_TRUE(PumpUntil([&] { return SendMessageW(list, LB_GETCURSEL, 0, 0) == 0; }));
+  }
+  bool unloaded = false;
+  control.events.handled = unload.event;
+  control.events.handler = [&] {
+    unloaded = true;
+    control.Unload();
+  };
+
+  unload.act(control, probe);
+  ASSERT_TRUE(PumpUntil([&] { return unloaded; })) << "the host never unloaded";
+  PumpAWhile();
+  EXPECT_FALSE(IsWindow(editor));
+  EXPECT_FALSE(IsWindow(list)) << "the list goes with the control";
+  EXPECT_EQ(Server::Entry("DllCanUnloadNow")(), S_OK) << "the control is gone";
+  const int presses = probe.presses;
+  ClickAt(Middle(probe.window()));
+  EXPECT_TRUE(PumpUntil([&] { return probe.presses > presses; })) << "no hook is left to stop a press";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RealInput, UnloadInEventTest,
+    ::testing::Values(UnloadCase{"ChangeWhileTyping", kChange, false, PressA},
+                      UnloadCase{"KeyDownOfEnterOnARow", kKeyDown, true, PressEnter},
+                      UnloadCase{"MouseUpOnTheText", kMouseUp, false, ClickTheText},
+                      UnloadCase{"ChangeOfAReleaseOnARow", kChange, true, ClickTheFirstRow},
+                      UnloadCase{"CloseUpListOfAReleaseOnARow", kCloseUpList, true, ClickTheFirstRow},
+                      UnloadCase{"ListClickOfAReleaseOnARow", kListClick, true, ClickTheFirstRow},
+                      UnloadCase{"CloseUpListOfAPressOutside", kCloseUpList, true, ClickTheProbe}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Other programs and .reg imports write strings without their final null.
+struct StoredList {
+  const char* name;
+  DWORD type;
+  bool terminated;
+};
+
+class StoredListTest : public ContainerTest, public ::testing::WithParamInterface<StoredList> {};
+
+TEST_P(StoredListTest, LoadsWholeAsStoredAndIsSavedBackWhole) {
+  const StoredList stored = GetParam();
+  MemoryBag bag;
+  {
+    Control placed;  // first placement makes the instance's key
+    placed.InitNew();
+    placed.z.query<IPersistPropertyBag>()->Save(&bag, TRUE, TRUE);
+  }
+  const std::wstring key = V_BSTR(&bag.values[L"RegKey"]);
+  const wchar_t* const lists = L"Software\\VB and VBA Program Settings\\Zelvane\\Lists";
+  const std::wstring text = L"%TEMP%\r\ndef";
+  const auto bytes = static_cast<DWORD>((text.size() + (stored.terminated ? 1 : 0)) * sizeof(wchar_t));
+  ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, lists, key.c_str(), stored.type, text.c_str(), bytes), ERROR_SUCCESS);
+  TestSite site;
+  {
+    Control run(&site);
+    ASSERT_EQ(run.z.query<IPersistPropertyBag>()->Load(&bag, nullptr), S_OK);
+    ASSERT_EQ(run.Count(), 2);
+    EXPECT_EQ(run.Item(0), L"%TEMP%") << "the text as stored, not expanded";
+    EXPECT_EQ(run.Item(1), L"def");
+  }
+  wchar_t saved[64] = {};
+  DWORD savedBytes = sizeof saved;
+  ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, lists, key.c_str(), RRF_RT_REG_SZ, nullptr, saved, &savedBytes),
+            ERROR_SUCCESS);
+  EXPECT_EQ(saved, text);
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, lists, key.c_str());
+}
+
+INSTANTIATE_TEST_SUITE_P(Registry, StoredListTest,
+                         ::testing::Values(StoredList{"StringWithoutNull", REG_SZ, false},
+                                           StoredList{"ExpandableWithoutNull", REG_EXPAND_SZ, false},
+                                           StoredList{"StringWithNull", REG_SZ, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
