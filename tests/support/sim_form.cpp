@@ -71,6 +71,7 @@ control::Zelvane& SimForm::Restore(host::PropertyBag& bag) {
 void SimForm::Store(host::PropertyBag& bag) { control_->UserControl_WriteProperties(bag); }
 
 void SimForm::Close() {
+  if (!control_) return;
   closed_ = true;
   control_->Close();
 }
