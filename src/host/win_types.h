@@ -8,6 +8,7 @@ namespace zelvane::host {
 using Hwnd = std::uintptr_t;
 using Hdc = std::uintptr_t;
 using HHook = std::uintptr_t;
+using HMonitor = std::uintptr_t;
 using WParam = std::uintptr_t;
 using LParam = std::intptr_t;
 using LResult = std::intptr_t;
@@ -25,6 +26,14 @@ struct Rect {
   std::int32_t right = 0;
   std::int32_t bottom = 0;
   bool operator==(const Rect&) const = default;
+};
+
+/// The layout of the system's MONITORINFO; the caller sets cbSize.
+struct MonitorInfo {
+  std::uint32_t cbSize = 0;
+  Rect rcMonitor;
+  Rect rcWork;  // the monitor less the task bar and docked tool bars
+  std::uint32_t dwFlags = 0;
 };
 
 /// The layout of the system's MOUSEHOOKSTRUCT on the platform the code is built for.
@@ -77,6 +86,10 @@ inline constexpr std::uint32_t DFCS_SCROLLDOWN = 0x0001;
 inline constexpr std::uint32_t DFCS_PUSHED = 0x0200;
 inline constexpr std::uint32_t DFCS_ADJUSTRECT = 0x2000;
 inline constexpr std::uint32_t DFCS_FLAT = 0x4000;
+inline constexpr std::uint32_t MONITOR_DEFAULTTONULL = 0;
+inline constexpr std::uint32_t MONITOR_DEFAULTTOPRIMARY = 1;
+inline constexpr std::uint32_t MONITOR_DEFAULTTONEAREST = 2;
+inline constexpr std::uint32_t MONITORINFOF_PRIMARY = 1;
 inline constexpr std::uint32_t FORMAT_MESSAGE_IGNORE_INSERTS = 0x200;
 inline constexpr std::uint32_t FORMAT_MESSAGE_FROM_SYSTEM = 0x1000;
 

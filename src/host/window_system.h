@@ -31,6 +31,10 @@ class WindowSystem {
   virtual Hwnd SetParent(Hwnd hWndChild, Hwnd hWndNewParent) = 0;
   virtual Hwnd GetDesktopWindow() = 0;
   virtual bool DrawFrameControl(Hdc hdc, Rect* rect, std::uint32_t uType, std::uint32_t uState) = 0;
+  /// The monitor holding the largest part of the rectangle; when none holds any of
+  /// it, dwFlags decides (MONITOR_DEFAULTTONULL gives 0).
+  virtual HMonitor MonitorFromRect(const Rect* lprc, std::uint32_t dwFlags) = 0;
+  virtual bool GetMonitorInfoW(HMonitor hMonitor, MonitorInfo* lpmi) = 0;
 
   virtual HHook SetWindowsHookExW(int idHook, HookProc lpfn, std::uintptr_t hmod, std::uint32_t dwThreadId) = 0;
   virtual bool UnhookWindowsHookEx(HHook hhk) = 0;

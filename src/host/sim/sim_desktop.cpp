@@ -6,7 +6,9 @@
 
 namespace zelvane::sim {
 
-SimDesktop::SimDesktop(int screenWidth, int screenHeight) : windows_(screenWidth, screenHeight) {}
+SimDesktop::SimDesktop(int screenWidth, int screenHeight)
+    : windows_(screenWidth, screenHeight),
+      monitors_{{{0, 0, screenWidth, screenHeight}, {0, 0, screenWidth, screenHeight}}} {}
 
 SimDesktop::~SimDesktop() = default;
 

@@ -38,6 +38,12 @@ struct SentMessage {
   host::LParam lParam = 0;
 };
 
+/// One display monitor, in virtual-screen coordinates.
+struct SimMonitor {
+  host::Rect rcMonitor{};
+  host::Rect rcWork{};  // what the task bar and docked tool bars leave free
+};
+
 /// A deterministic, headless model of the parts of Windows the control touches:
 /// a window tree with styles, screen rectangles, visibility and z-order; focus and
 /// mouse capture; per-thread hook chains that see injected input before the
@@ -99,6 +105,15 @@ class SimDesktop final : public host::WindowSystem, public host::MessageLoop {
   int ScreenWidth() const;
   int ScreenHeight() const;
 
+  // ---- Monitors ----
+  // The primary monitor is the screen given at construction, all of it work area
+  // until SetWorkArea reserves a strip; more monitors may lie beside it.
+
+  /// The primary monitor's work area, as SPI_SETWORKAREA sets it (a task bar).
+  void SetWorkArea(host::Rect rcWork);
+  /// A further monitor; returns its handle.
+  host::HMonitor AddMonitor(host::Rect rcMonitor, host::Rect rcWork);
+
   // ---- Focus and capture ----
 
   /// Moves the keyboard focus (0 clears it); returns the previous focus.
@@ -122,6 +137,11 @@ class SimDesktop final : public host::WindowSystem, public host::MessageLoop {
   host::Hwnd SetParent(host::Hwnd hWndChild, host::Hwnd hWndNewParent) override;
   host::Hwnd GetDesktopWindow() override;
   bool DrawFrameControl(host::Hdc hdc, host::Rect* rect, std::uint32_t uType, std::uint32_t uState) override;
+  /// An empty rectangle counts as the point at its top-left corner; among monitors
+  /// holding equal parts of it, and equally near ones, the first added wins.
+  host::HMonitor MonitorFromRect(const host::Rect* lprc, std::uint32_t dwFlags) override;
+  /// Fills a MonitorInfo whose cbSize is sizeof(host::MonitorInfo).
+  bool GetMonitorInfoW(host::HMonitor hMonitor, host::MonitorInfo* lpmi) override;
   host::HHook SetWindowsHookExW(int idHook, host::HookProc lpfn, std::uintptr_t hmod,
                                 std::uint32_t dwThreadId) override;
   bool UnhookWindowsHookEx(host::HHook hhk) override;
@@ -143,7 +163,8 @@ class SimDesktop final : public host::WindowSystem, public host::MessageLoop {
   /// The next call of the named WindowSystem function ("GetWindowRect",
   /// "SetParent", "MoveWindow", "SetWindowLongPtrW", "GetWindowLongPtrW",
   /// "UnhookWindowsHookEx", "GetCursorPos", "ScreenToClient", "DrawFrameControl",
-  /// "SetWindowsHookExW") fails the Win32 way and sets this last error.
+  /// "SetWindowsHookExW", "MonitorFromRect", "GetMonitorInfoW") fails the Win32
+  /// way and sets this last error.
   void FailNext(std::string_view function, std::uint32_t errorCode);
   void SetModuleFileName(std::u16string path);
   /// The hooks installed now, of every thread.
@@ -285,6 +306,7 @@ class SimDesktop final : public host::WindowSystem, public host::MessageLoop {
   // a handler, a queued item or a timer callback runs.
   mutable std::mutex mutex_;
   SimWindowTree windows_;
+  std::vector<SimMonitor> monitors_;  // the primary first
   SimHookTable hooks_;
   SimMessageQueue queue_;
   std::map<std::thread::id, std::uint32_t> threadIds_;

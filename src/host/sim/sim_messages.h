@@ -65,5 +65,6 @@ inline constexpr std::uint32_t ERROR_INVALID_HOOK_HANDLE = 1404;
 inline constexpr std::uint32_t ERROR_INVALID_HOOK_FILTER = 1426;
 inline constexpr std::uint32_t ERROR_INVALID_FILTER_PROC = 1427;
 inline constexpr std::uint32_t ERROR_HOOK_NEEDS_HMOD = 1428;
+inline constexpr std::uint32_t ERROR_INVALID_MONITOR_HANDLE = 1461;
 
 }  // namespace zelvane::sim

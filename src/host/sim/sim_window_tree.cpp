@@ -134,8 +134,9 @@ host::Rect SimWindowTree::ClientRectOnScreen(host::Hwnd hwnd) const {
 
 host::Hwnd SimWindowTree::ChildFromPoint(host::Hwnd parent, host::Point screen) const {
   // Children are clipped to their parent's client area, so only a point inside it
-  // can hit one of them; the top-most sibling wins.
-  if (!host::PtInRect(ClientRectOnScreen(parent), screen)) return parent;
+  // can hit one of them; the top-most sibling wins. The desktop's own rectangle is
+  // the primary screen only, yet its children show on every monitor.
+  if (parent != kDesktop && !host::PtInRect(ClientRectOnScreen(parent), screen)) return parent;
   const auto& children = Find(parent)->children;
   for (auto it = children.rbegin(); it != children.rend(); ++it) {
     const auto* child = Find(*it);

@@ -8,6 +8,7 @@ namespace zelvane::win32 {
 
 static_assert(sizeof(host::Hwnd) == sizeof(HWND));
 static_assert(sizeof(host::HHook) == sizeof(HHOOK));
+static_assert(sizeof(host::HMonitor) == sizeof(HMONITOR));
 static_assert(sizeof(host::WParam) == sizeof(WPARAM));
 static_assert(sizeof(host::LParam) == sizeof(LPARAM));
 static_assert(sizeof(host::LResult) == sizeof(LRESULT));
@@ -21,6 +22,12 @@ static_assert(offsetof(host::Rect, left) == offsetof(RECT, left));
 static_assert(offsetof(host::Rect, top) == offsetof(RECT, top));
 static_assert(offsetof(host::Rect, right) == offsetof(RECT, right));
 static_assert(offsetof(host::Rect, bottom) == offsetof(RECT, bottom));
+
+static_assert(sizeof(host::MonitorInfo) == sizeof(MONITORINFO));
+static_assert(offsetof(host::MonitorInfo, cbSize) == offsetof(MONITORINFO, cbSize));
+static_assert(offsetof(host::MonitorInfo, rcMonitor) == offsetof(MONITORINFO, rcMonitor));
+static_assert(offsetof(host::MonitorInfo, rcWork) == offsetof(MONITORINFO, rcWork));
+static_assert(offsetof(host::MonitorInfo, dwFlags) == offsetof(MONITORINFO, dwFlags));
 
 static_assert(sizeof(host::MouseHookStruct) == sizeof(MOUSEHOOKSTRUCT));
 static_assert(offsetof(host::MouseHookStruct, pt) == offsetof(MOUSEHOOKSTRUCT, pt));

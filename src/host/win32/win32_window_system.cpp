@@ -15,6 +15,7 @@ host::Hwnd FromHwnd(HWND hWnd) { return reinterpret_cast<host::Hwnd>(hWnd); }
 // Point and Rect have the system's layout (checked in win32_layout_checks.cpp).
 POINT* ToPoint(host::Point* point) { return reinterpret_cast<POINT*>(point); }
 RECT* ToRect(host::Rect* rect) { return reinterpret_cast<RECT*>(rect); }
+const RECT* ToRect(const host::Rect* rect) { return reinterpret_cast<const RECT*>(rect); }
 
 }  // namespace
 
@@ -54,6 +55,15 @@ host::Hwnd Win32WindowSystem::GetDesktopWindow() { return FromHwnd(::GetDesktopW
 
 bool Win32WindowSystem::DrawFrameControl(host::Hdc hdc, host::Rect* rect, std::uint32_t uType, std::uint32_t uState) {
   return ::DrawFrameControl(reinterpret_cast<HDC>(hdc), ToRect(rect), uType, uState) != 0;
+}
+
+host::HMonitor Win32WindowSystem::MonitorFromRect(const host::Rect* lprc, std::uint32_t dwFlags) {
+  return reinterpret_cast<host::HMonitor>(::MonitorFromRect(ToRect(lprc), dwFlags));
+}
+
+bool Win32WindowSystem::GetMonitorInfoW(host::HMonitor hMonitor, host::MonitorInfo* lpmi) {
+  // MonitorInfo has the system's layout (checked in win32_layout_checks.cpp).
+  return ::GetMonitorInfoW(reinterpret_cast<HMONITOR>(hMonitor), reinterpret_cast<MONITORINFO*>(lpmi)) != 0;
 }
 
 host::HHook Win32WindowSystem::SetWindowsHookExW(int idHook, host::HookProc lpfn, std::uintptr_t hmod, std::uint32_t dwThreadId) {

@@ -17,6 +17,8 @@ class Win32WindowSystem : public host::WindowSystem {
   host::Hwnd SetParent(host::Hwnd hWndChild, host::Hwnd hWndNewParent) override;
   host::Hwnd GetDesktopWindow() override;
   bool DrawFrameControl(host::Hdc hdc, host::Rect* rect, std::uint32_t uType, std::uint32_t uState) override;
+  host::HMonitor MonitorFromRect(const host::Rect* lprc, std::uint32_t dwFlags) override;
+  bool GetMonitorInfoW(host::HMonitor hMonitor, host::MonitorInfo* lpmi) override;
 
   host::HHook SetWindowsHookExW(int idHook, host::HookProc lpfn, std::uintptr_t hmod, std::uint32_t dwThreadId) override;
   bool UnhookWindowsHookEx(host::HHook hhk) override;
