@@ -2,6 +2,7 @@
 #include <limits>
 #include <memory>
 
+#include "control/drop_down_placement.h"
 #include "control/redraw_pause.h"
 #include "control/zelvane.h"
 #include "core/bankers_round.h"
@@ -19,7 +20,8 @@ void Zelvane::ShowList() {
   host::Rect window{};
   site_.windows.GetWindowRect(site_.surface.hWnd(), &window);
   const std::int32_t height = DropDownHeight();
-  cd_->Show(site_.lst, window.left, window.bottom, window.right - window.left, height, true);
+  const host::Point at = DropDownPosition(site_.windows, window, height);
+  cd_->Show(site_.lst, at.x, at.y, window.right - window.left, height, true);
   Raise(&host::HostEvents::DropDownList);
 }
 
