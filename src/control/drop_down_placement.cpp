@@ -6,8 +6,8 @@
 namespace zelvane::control {
 namespace {
 
-// The monitor holding most of the control, or the nearest one when the control
-// lies off every monitor.
+// The work area of the monitor holding most of the control, or of the nearest one
+// when the control lies off every monitor.
 std::optional<host::Rect> WorkAreaOf(host::WindowSystem& windows, const host::Rect& control) {
   const host::HMonitor monitor = windows.MonitorFromRect(&control, host::MONITOR_DEFAULTTONEAREST);
   host::MonitorInfo info{};
