@@ -6,6 +6,10 @@
 
 namespace zelvane::demo {
 
+using win32::unique_bstr;
+using win32::unique_hwnd;
+using win32::unique_safearray;
+
 namespace {
 
 constexpr int kClientWidth = 580;

@@ -3,8 +3,9 @@
 
 #include "ax_host_library.h"
 #include "hosted_control.h"
-#include "win_handles.h"
 #include "window_class.h"
+
+#include "host/win32/unique_handle.h"
 
 namespace zelvane::demo {
 
@@ -26,10 +27,10 @@ class DemoForm {
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
   WindowClass class_;
-  unique_hwnd window_;
-  unique_hwnd hint_;
-  unique_hwnd cities_label_;
-  unique_hwnd searches_label_;
+  win32::unique_hwnd window_;
+  win32::unique_hwnd hint_;
+  win32::unique_hwnd cities_label_;
+  win32::unique_hwnd searches_label_;
   HostedControl cities_;
   HostedControl searches_;
 };

@@ -7,6 +7,8 @@
 
 namespace zelvane::demo {
 
+using win32::com_ptr;
+
 namespace {
 
 std::string MemberText(const wchar_t* name) { return "member " + ToUtf8(name); }

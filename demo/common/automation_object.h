@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "com_ptr.h"
 #include "variant.h"
+
+#include "host/win32/com_ptr.h"
 
 namespace zelvane::demo {
 
@@ -14,7 +15,7 @@ namespace zelvane::demo {
 /// so the demo works with any build of the control without its headers.
 class AutomationObject {
  public:
-  explicit AutomationObject(com_ptr<IDispatch> object);
+  explicit AutomationObject(win32::com_ptr<IDispatch> object);
 
   Variant Get(const wchar_t* name) const;
   void Put(const wchar_t* name, const Variant& value) const;
@@ -33,7 +34,7 @@ class AutomationObject {
   DISPID IdOf(const wchar_t* name) const;
   Variant Invoke(const wchar_t* name, WORD flags, std::vector<Variant>& args, DISPID* named) const;
 
-  com_ptr<IDispatch> object_;
+  win32::com_ptr<IDispatch> object_;
 };
 
 }  // namespace zelvane::demo

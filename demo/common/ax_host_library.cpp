@@ -4,6 +4,8 @@
 
 namespace zelvane::demo {
 
+using win32::com_ptr;
+
 AxHostLibrary::AxHostLibrary() : atl_(::LoadLibraryW(L"atl.dll")) {
   if (!atl_) ThrowLastError("LoadLibrary(atl.dll)");
   using InitProc = BOOL(WINAPI*)();

@@ -1,8 +1,8 @@
 #pragma once
 #include <windows.h>
 
-#include "com_ptr.h"
-#include "win_handles.h"
+#include "host/win32/com_ptr.h"
+#include "host/win32/unique_handle.h"
 
 namespace zelvane::demo {
 
@@ -15,11 +15,11 @@ class AxHostLibrary {
   AxHostLibrary& operator=(const AxHostLibrary&) = delete;
 
   /// The control that the host window `host` holds.
-  com_ptr<IUnknown> ControlOf(HWND host) const;
+  win32::com_ptr<IUnknown> ControlOf(HWND host) const;
 
  private:
   using GetControlProc = HRESULT(WINAPI*)(HWND, IUnknown**);
-  unique_hmodule atl_;
+  win32::unique_hmodule atl_;
   GetControlProc get_control_ = nullptr;
 };
 

@@ -4,6 +4,8 @@
 
 namespace zelvane::demo {
 
+using win32::com_ptr;
+
 EventConnection::EventConnection(IUnknown* control, std::wstring name, EventSink::Handler handler) {
   com_ptr<IUnknown> object(control);
   auto class_info = object.query<IProvideClassInfo2>();

@@ -4,8 +4,9 @@
 
 #include <string>
 
-#include "com_ptr.h"
 #include "event_sink.h"
+
+#include "host/win32/com_ptr.h"
 
 namespace zelvane::demo {
 
@@ -20,7 +21,7 @@ class EventConnection {
   ~EventConnection();
 
  private:
-  com_ptr<IConnectionPoint> point_;
+  win32::com_ptr<IConnectionPoint> point_;
   DWORD cookie_ = 0;
 };
 

@@ -4,9 +4,13 @@
 #include <vector>
 
 #include "variant.h"
-#include "win_handles.h"
+
+#include "host/win32/unique_handle.h"
 
 namespace zelvane::demo {
+
+using win32::com_ptr;
+using win32::unique_bstr;
 
 namespace {
 

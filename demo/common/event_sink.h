@@ -5,21 +5,22 @@
 #include <functional>
 #include <string>
 
-#include "com_object_base.h"
-#include "com_ptr.h"
 #include "control_event.h"
+
+#include "host/win32/com_object_base.h"
+#include "host/win32/com_ptr.h"
 
 namespace zelvane::demo {
 
 /// Receives a control's events as a dispatch sink of its source interface and hands
 /// each one, decoded through the interface's type information, to a callback.
-class EventSink final : public ComObjectBase<IDispatch> {
+class EventSink final : public win32::ComObjectBase<IDispatch> {
  public:
   using Handler = std::function<void(const ControlEvent&)>;
 
   /// A new sink with one reference, which the caller owns.
-  static com_ptr<IDispatch> Create(std::wstring control, const IID& source, com_ptr<ITypeInfo> info,
-                                   Handler handler);
+  static win32::com_ptr<IDispatch> Create(std::wstring control, const IID& source,
+                                          win32::com_ptr<ITypeInfo> info, Handler handler);
 
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
@@ -29,13 +30,13 @@ class EventSink final : public ComObjectBase<IDispatch> {
                                    VARIANT* result, EXCEPINFO* excep, UINT* arg_err) override;
 
  private:
-  EventSink(std::wstring control, const IID& source, com_ptr<ITypeInfo> info, Handler handler);
-  bool Answers(REFIID riid) const override { return riid == IID_IDispatch || riid == source_; }
+  EventSink(std::wstring control, const IID& source, win32::com_ptr<ITypeInfo> info, Handler handler);
+  bool Answers(REFIID riid) const override { return riid == source_; }
   ControlEvent Decode(DISPID id, const DISPPARAMS& params) const;
 
   std::wstring control_;
   IID source_;
-  com_ptr<ITypeInfo> info_;
+  win32::com_ptr<ITypeInfo> info_;
   Handler handler_;
 };
 

@@ -5,6 +5,9 @@
 
 namespace zelvane::demo {
 
+using win32::com_ptr;
+using win32::unique_hwnd;
+
 namespace {
 
 // A missing registration shows as a bare host window; say so before creating one.

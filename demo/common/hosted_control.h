@@ -29,8 +29,8 @@ class HostedControl {
 
  private:
   std::wstring name_;
-  unique_hwnd host_;  // destroyed last: it closes the control
-  com_ptr<IUnknown> control_;
+  win32::unique_hwnd host_;  // destroyed last: it closes the control
+  win32::com_ptr<IUnknown> control_;
   AutomationObject object_;
   EventConnection events_;  // destroyed first: unadvised while the control is alive
 };

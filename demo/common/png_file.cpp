@@ -5,9 +5,12 @@
 #include <vector>
 
 #include "com_error.h"
-#include "com_ptr.h"
+
+#include "host/win32/com_ptr.h"
 
 namespace zelvane::demo {
+
+using win32::com_ptr;
 
 namespace {
 

@@ -1,20 +1,28 @@
 #include "screen_capture.h"
 
 #include "com_error.h"
-#include "win_handles.h"
+
+#include "host/win32/selected_object.h"
+#include "host/win32/unique_handle.h"
+#include "host/win32/window_dc.h"
 
 namespace zelvane::demo {
+
+using win32::SelectedObject;
+using win32::WindowDc;
+using win32::unique_hbitmap;
+using win32::unique_hdc;
 
 ScreenImage CaptureScreen(const RECT& area) {
   ScreenImage image{area.right - area.left, area.bottom - area.top, {}};
   if (image.width <= 0 || image.height <= 0) throw ComError(E_INVALIDARG, "capturing an empty area");
-  window_dc screen(nullptr);
+  WindowDc screen(nullptr);
   if (!screen) ThrowLastError("GetDC(screen)");
   unique_hdc memory(::CreateCompatibleDC(screen.get()));
-  unique_hgdiobj bitmap(::CreateCompatibleBitmap(screen.get(), image.width, image.height));
+  unique_hbitmap bitmap(::CreateCompatibleBitmap(screen.get(), image.width, image.height));
   if (!memory || !bitmap) ThrowLastError("CreateCompatibleBitmap");
   {
-    select_object selected(memory.get(), bitmap.get());
+    SelectedObject selected(memory.get(), bitmap.get());
     if (!::BitBlt(memory.get(), 0, 0, image.width, image.height, screen.get(), area.left, area.top, SRCCOPY))
       ThrowLastError("BitBlt from the screen");
   }

@@ -6,13 +6,18 @@
 #include <memory>
 
 #include "com_error.h"
-#include "com_ptr.h"
 #include "message_pump.h"
 #include "probe_window.h"
 #include "stopwatch.h"
 #include "string_enumerator.h"
 
+#include "host/win32/com_ptr.h"
+#include "host/win32/unique_handle.h"
+
 namespace zelvane::demo {
+
+using win32::com_ptr;
+using win32::unique_hwnd;
 
 namespace {
 

@@ -2,7 +2,6 @@
 #include <windows.h>
 
 #include "item_set.h"
-#include "win_handles.h"
 
 namespace zelvane::demo {
 

@@ -3,8 +3,9 @@
 
 #include <functional>
 
-#include "win_handles.h"
 #include "window_class.h"
+
+#include "host/win32/unique_handle.h"
 
 namespace zelvane::demo {
 
@@ -24,7 +25,7 @@ class ProbeWindow {
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
   WindowClass class_;
-  unique_hwnd window_;
+  win32::unique_hwnd window_;
   std::function<void()> tick_;
 };
 

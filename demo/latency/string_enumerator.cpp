@@ -4,6 +4,8 @@
 
 namespace zelvane::demo {
 
+using win32::com_ptr;
+
 com_ptr<IEnumString> StringEnumerator::Create(std::shared_ptr<const std::vector<std::wstring>> items) {
   com_ptr<IEnumString> e;
   e.attach(new StringEnumerator(std::move(items)));

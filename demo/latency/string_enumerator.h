@@ -6,15 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "com_object_base.h"
-#include "com_ptr.h"
+#include "host/win32/com_object_base.h"
+#include "host/win32/com_ptr.h"
 
 namespace zelvane::demo {
 
 /// IEnumString over a shared list of strings: what the shell's autocomplete reads.
-class StringEnumerator final : public ComObjectBase<IEnumString> {
+class StringEnumerator final : public win32::ComObjectBase<IEnumString> {
  public:
-  static com_ptr<IEnumString> Create(std::shared_ptr<const std::vector<std::wstring>> items);
+  static win32::com_ptr<IEnumString> Create(std::shared_ptr<const std::vector<std::wstring>> items);
 
   HRESULT STDMETHODCALLTYPE Next(ULONG count, LPOLESTR* out, ULONG* fetched) override;
   HRESULT STDMETHODCALLTYPE Skip(ULONG count) override;
@@ -23,7 +23,6 @@ class StringEnumerator final : public ComObjectBase<IEnumString> {
 
  private:
   explicit StringEnumerator(std::shared_ptr<const std::vector<std::wstring>> items) : items_(std::move(items)) {}
-  bool Answers(REFIID riid) const override { return riid == IID_IEnumString; }
 
   std::shared_ptr<const std::vector<std::wstring>> items_;
   size_t next_ = 0;

@@ -1,30 +1,8 @@
 #include "com/bstr.h"
 
 #include <new>
-#include <utility>
 
 namespace zelvane::com {
-
-unique_bstr::unique_bstr(std::u16string_view text) : b_(ToNewBstr(text)) {}
-
-unique_bstr::unique_bstr(unique_bstr&& other) noexcept : b_(std::exchange(other.b_, nullptr)) {}
-
-unique_bstr& unique_bstr::operator=(unique_bstr&& other) noexcept {
-  if (this != &other) {
-    reset();
-    b_ = std::exchange(other.b_, nullptr);
-  }
-  return *this;
-}
-
-void unique_bstr::reset() noexcept { SysFreeString(std::exchange(b_, nullptr)); }
-
-BSTR* unique_bstr::put() noexcept {
-  reset();
-  return &b_;
-}
-
-BSTR unique_bstr::release() noexcept { return std::exchange(b_, nullptr); }
 
 std::u16string FromBstr(BSTR text) {
   if (!text) return {};

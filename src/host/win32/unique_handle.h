@@ -1,6 +1,8 @@
 #pragma once
 #include "host/win32/windows_api.h"
 
+#include <oleauto.h>
+
 #include <utility>
 
 namespace zelvane::win32 {
@@ -54,5 +56,10 @@ using unique_hdc = unique_any<HDC, decltype(&::DeleteDC), ::DeleteDC>;
 using unique_hbrush = unique_any<HBRUSH, decltype(&handle_close::DeleteBrush), handle_close::DeleteBrush>;
 using unique_hfont = unique_any<HFONT, decltype(&handle_close::DeleteFont), handle_close::DeleteFont>;
 using unique_hbitmap = unique_any<HBITMAP, decltype(&handle_close::DeleteBitmap), handle_close::DeleteBitmap>;
+using unique_hmodule = unique_any<HMODULE, decltype(&::FreeLibrary), ::FreeLibrary>;
+// CreateActCtxW fails with INVALID_HANDLE_VALUE: store nullptr instead.
+using unique_actctx = unique_any<HANDLE, decltype(&::ReleaseActCtx), ::ReleaseActCtx>;
+using unique_bstr = unique_any<BSTR, decltype(&::SysFreeString), ::SysFreeString>;
+using unique_safearray = unique_any<SAFEARRAY*, decltype(&::SafeArrayDestroy), ::SafeArrayDestroy>;
 
 }  // namespace zelvane::win32

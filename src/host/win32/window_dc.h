@@ -13,6 +13,7 @@ class WindowDc {
     if (dc_) ::ReleaseDC(hwnd_, dc_);
   }
   HDC get() const noexcept { return dc_; }
+  explicit operator bool() const noexcept { return dc_ != nullptr; }
 
  private:
   HWND hwnd_;

@@ -14,12 +14,16 @@
 #include "message_pump.h"
 #include "ole_session.h"
 #include "text.h"
-#include "win_handles.h"
 #include "window_class.h"
+
+#include "host/win32/unique_handle.h"
 
 namespace {
 
 using namespace zelvane::demo;
+using zelvane::win32::com_ptr;
+using zelvane::win32::unique_actctx;
+using zelvane::win32::unique_hwnd;
 
 /// An activation context made from a manifest file and active for one scope.
 class ActiveManifest {
