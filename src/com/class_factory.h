@@ -2,15 +2,16 @@
 #include <windows.h>
 #include <unknwn.h>
 
+#include "host/win32/com_interface_base.h"
+
 namespace zelvane::com {
 
 /// The class object of Zelvane. It lives as long as the module; its references
 /// count nothing, LockServer is what keeps the server loaded.
-class ClassFactory final : public IClassFactory {
+class ClassFactory final : public win32::ComInterfaceBase<IClassFactory> {
  public:
   static ClassFactory& Instance();
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
   ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
   ULONG STDMETHODCALLTYPE Release() override { return 1; }
   HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** ppv) override;

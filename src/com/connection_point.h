@@ -5,13 +5,14 @@
 #include <utility>
 #include <vector>
 
+#include "host/win32/com_interface_base.h"
 #include "host/win32/com_ptr.h"
 
 namespace zelvane::com {
 
 /// One outgoing interface of the control and the sinks connected to it. Its
 /// lifetime is its container's: AddRef and Release go there.
-class ConnectionPoint final : public IConnectionPoint {
+class ConnectionPoint final : public win32::ComInterfaceBase<IConnectionPoint> {
  public:
   /// Sinks of a dispatch interface may answer only IDispatch; `dispatchBased`
   /// accepts those too.
@@ -25,7 +26,6 @@ class ConnectionPoint final : public IConnectionPoint {
   /// Drops every connection (the control is going away).
   void DisconnectAll() { sinks_.clear(); }
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
   ULONG STDMETHODCALLTYPE AddRef() override { return container_.AddRef(); }
   ULONG STDMETHODCALLTYPE Release() override { return container_.Release(); }
   HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* iid) override;

@@ -13,23 +13,6 @@ ConnectionPointEnumerator::ConnectionPointEnumerator(IConnectionPointContainer& 
                                                      std::vector<IConnectionPoint*> points, std::size_t position)
     : container_(&container), points_(std::move(points)), position_(position) {}
 
-HRESULT STDMETHODCALLTYPE ConnectionPointEnumerator::QueryInterface(REFIID riid, void** ppv) {
-  if (!ppv) return E_POINTER;
-  if (riid == IID_IUnknown || riid == IID_IEnumConnectionPoints) {
-    *ppv = static_cast<IEnumConnectionPoints*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *ppv = nullptr;
-  return E_NOINTERFACE;
-}
-
-ULONG STDMETHODCALLTYPE ConnectionPointEnumerator::Release() {
-  const ULONG left = --refs_;
-  if (left == 0) delete this;
-  return left;
-}
-
 HRESULT STDMETHODCALLTYPE ConnectionPointEnumerator::Next(ULONG count, IConnectionPoint** points, ULONG* fetched) {
   if (!points || (count > 1 && !fetched)) return E_POINTER;
   ULONG given = 0;

@@ -2,24 +2,21 @@
 #include <windows.h>
 #include <ocidl.h>
 
-#include <atomic>
 #include <vector>
 
+#include "host/win32/com_object_base.h"
 #include "host/win32/com_ptr.h"
 
 namespace zelvane::com {
 
 /// IEnumConnectionPoints over the control's connection points. It holds its
 /// container, so the points it hands out stay valid as long as it lives.
-class ConnectionPointEnumerator final : public IEnumConnectionPoints {
+class ConnectionPointEnumerator final : public win32::ComObjectBase<IEnumConnectionPoints> {
  public:
   /// A new enumerator with one reference, for the caller.
   static IEnumConnectionPoints* Create(IConnectionPointContainer& container, std::vector<IConnectionPoint*> points,
                                        std::size_t position = 0);
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-  ULONG STDMETHODCALLTYPE Release() override;
   HRESULT STDMETHODCALLTYPE Next(ULONG count, IConnectionPoint** points, ULONG* fetched) override;
   HRESULT STDMETHODCALLTYPE Skip(ULONG count) override;
   HRESULT STDMETHODCALLTYPE Reset() override;
@@ -28,9 +25,8 @@ class ConnectionPointEnumerator final : public IEnumConnectionPoints {
  private:
   ConnectionPointEnumerator(IConnectionPointContainer& container, std::vector<IConnectionPoint*> points,
                             std::size_t position);
-  ~ConnectionPointEnumerator() = default;
+  ~ConnectionPointEnumerator() override = default;
 
-  std::atomic<ULONG> refs_{1};
   win32::com_ptr<IConnectionPointContainer> container_;
   std::vector<IConnectionPoint*> points_;
   std::size_t position_;
