@@ -14,8 +14,9 @@ function(zelvane_idl_uuid out idl_text keyword name)
 endfunction()
 
 # Configures `template` into `output` with ZELVANE_LIBID, ZELVANE_CLSID,
-# ZELVANE_IID_INTERFACE, ZELVANE_IID_EVENTS, ZELVANE_TYPELIB_VERSION,
-# ZELVANE_ASSEMBLY_VERSION and ZELVANE_ASSEMBLY_ARCH.
+# ZELVANE_IID_INTERFACE, ZELVANE_IID_EVENTS, ZELVANE_ASSEMBLY_ARCH, the
+# ZELVANE_ASSEMBLY_VERSION (the DLL's file version) and the ZELVANE_TYPELIB_VERSION,
+# both from cmake/ZelvaneVersion.cmake.
 function(zelvane_configure_manifest template output)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ZELVANE_IDL})
   file(READ ${ZELVANE_IDL} idl_text)
@@ -23,12 +24,7 @@ function(zelvane_configure_manifest template output)
   zelvane_idl_uuid(ZELVANE_CLSID "${idl_text}" coclass Zelvane)
   zelvane_idl_uuid(ZELVANE_IID_INTERFACE "${idl_text}" interface _Zelvane)
   zelvane_idl_uuid(ZELVANE_IID_EVENTS "${idl_text}" dispinterface __Zelvane)
-  string(REGEX MATCH "version\\(([0-9]+\\.[0-9]+)\\)[^]]*\\][ \t\r\n]*library" found "${idl_text}")
-  if(NOT found)
-    message(FATAL_ERROR "no type library version in ${ZELVANE_IDL}")
-  endif()
-  set(ZELVANE_TYPELIB_VERSION ${CMAKE_MATCH_1})
-  set(ZELVANE_ASSEMBLY_VERSION ${PROJECT_VERSION}.0)
+  set(ZELVANE_ASSEMBLY_VERSION ${ZELVANE_FILE_VERSION})
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(ZELVANE_ASSEMBLY_ARCH amd64)
   else()

@@ -11,6 +11,7 @@
 #include "com/registry_key.h"
 #include "com/server_module.h"
 #include "zelvane_text_box.h"
+#include "zelvane_version.h"
 
 // oleaut32 exports these (Vista on), but the MinGW headers do not declare them.
 extern "C" HRESULT WINAPI RegisterTypeLibForUser(ITypeLib* lib, OLECHAR* path, OLECHAR* helpDir);
@@ -26,8 +27,9 @@ constexpr wchar_t kProgId[] = L"ZelvaneTextBox.Zelvane.1";
 constexpr wchar_t kIndependentProgId[] = L"ZelvaneTextBox.Zelvane";
 // CATID_Control: the class is offered in containers' lists of controls.
 constexpr wchar_t kCatidControl[] = L"{40FC6ED4-2438-11CF-A3DB-080036F12502}";
-constexpr WORD kMajorVersion = 1;
-constexpr WORD kMinorVersion = 0;
+// The type library's version, which is the project's major.minor.
+constexpr WORD kMajorVersion = ZELVANE_VERSION_MAJOR;
+constexpr WORD kMinorVersion = ZELVANE_VERSION_MINOR;
 constexpr LCID kTypeLibLocale = 0x409;
 
 std::wstring GuidText(REFGUID guid) {

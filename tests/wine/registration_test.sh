@@ -2,9 +2,11 @@
 # Registers ZelvaneTextBox.dll for the machine and for the current user with
 # regsvr32 in the Wine prefix, checks the keys, unregisters and checks they are gone.
 # Usage: registration_test.sh <runner that starts a Windows program> <path of ZelvaneTextBox.dll>
+#        <type library version, major.minor>
 set -u
 run=$1
 dll=$2
+typelib_version=$3
 cd "$(dirname "$dll")" || exit 1
 name=$(basename "$dll")
 
@@ -71,7 +73,7 @@ check_registered() {
   expect_value "$cls\\MiscStatus" "(Default)" "0"
   expect_value "$cls\\MiscStatus\\1" "(Default)" "131473"
   expect_value "$cls\\TypeLib" "(Default)" "$libid"
-  expect_value "$cls\\Version" "(Default)" "1.0"
+  expect_value "$cls\\Version" "(Default)" "$typelib_version"
   expect_value "$root\\ZelvaneTextBox.Zelvane" "(Default)" "Zelvane Class"
   expect_value "$root\\ZelvaneTextBox.Zelvane\\CLSID" "(Default)" "$clsid"
   expect_value "$root\\ZelvaneTextBox.Zelvane\\CurVer" "(Default)" "ZelvaneTextBox.Zelvane.1"
@@ -79,7 +81,7 @@ check_registered() {
   # Not safe for scripting or initialising: a page could read another control's saved list.
   expect_no_subkey "$cls\\Implemented Categories\\$safe_for_scripting"
   expect_no_subkey "$cls\\Implemented Categories\\$safe_for_initialising"
-  expect_key "HKCR\\TypeLib\\$libid\\1.0"
+  expect_key "HKCR\\TypeLib\\$libid\\$typelib_version"
   expect_key "HKCR\\Interface\\$iid"
 }
 
