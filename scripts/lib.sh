@@ -61,3 +61,8 @@ configure_and_build() {
   cmake --preset "$preset" "$@" >/dev/null
   cmake --build --preset "$preset" -j "$JOBS"
 }
+
+# The project's version (project(... VERSION) in CMakeLists.txt) as a configured build tree has it.
+project_version() {
+  sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$1/CMakeCache.txt"
+}

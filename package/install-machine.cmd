@@ -1,0 +1,7 @@
+@echo off
+rem Registers ZelvaneTextBox for every user of this computer (run as administrator):
+rem   install-machine.cmd         the DLL of this command prompt's width
+rem   install-machine.cmd x86     the 32-bit DLL (VB6, 32-bit Office); x64 the 64-bit one
+rem Handed over without call, so register.cmd's exit code is this script's: Wine's
+rem cmd loses the exit code of a called script.
+"%~dp0register.cmd" install machine %*
