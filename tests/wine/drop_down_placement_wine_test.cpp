@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "com/control_services.h"
+#include "host/sim/sim_control_owner.h"
 #include "host/win32/unique_handle.h"
 #include "message_pump.h"
 #include "ole_session.h"
@@ -49,7 +50,8 @@ TEST(DropDownPlacementOnWindows, AControlAtTheBottomOfTheScreenOpensItsListUpwar
   unique_hwnd form(::CreateWindowExW(0, L"STATIC", L"Form", WS_POPUP | WS_CLIPCHILDREN | WS_VISIBLE, work.left + 100,
                                      work.bottom - 40, 400, 40, nullptr, nullptr, nullptr, nullptr));
   ASSERT_TRUE(form);
-  com::ControlServices services;
+  sim::SimControlOwner owner;
+  com::ControlServices services(owner);
   RunTimeForm container;
   support::EventRecorder events;
   control::Zelvane z(services.Site(container));
