@@ -30,4 +30,12 @@ void RegistryKey::DeleteTree(HKEY root, const std::wstring& path) {
   if (status != ERROR_FILE_NOT_FOUND) ThrowIfError(status);
 }
 
+bool RegistryKey::Exists(HKEY root, const std::wstring& path, REGSAM view) {
+  win32::unique_hkey key;
+  const LSTATUS status = RegOpenKeyExW(root, path.c_str(), 0, KEY_READ | view, key.put());
+  if (status == ERROR_FILE_NOT_FOUND) return false;
+  ThrowIfError(status);
+  return true;
+}
+
 }  // namespace zelvane::com

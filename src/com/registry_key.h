@@ -19,6 +19,9 @@ class RegistryKey {
 
   /// Removes root\path with everything below it; a missing key is no error.
   static void DeleteTree(HKEY root, const std::wstring& path);
+  /// Whether root\path is there in the registry view `view` (KEY_WOW64_32KEY or
+  /// KEY_WOW64_64KEY).
+  static bool Exists(HKEY root, const std::wstring& path, REGSAM view);
 
  private:
   explicit RegistryKey(HKEY key) : key_(key) {}

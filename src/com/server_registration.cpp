@@ -38,10 +38,16 @@ std::wstring GuidText(REFGUID guid) {
   return text;
 }
 
-RegistryKey ClassesRoot(RegistrationScope scope) {
-  return RegistryKey::Create(scope == RegistrationScope::Machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER,
-                             L"Software\\Classes");
+constexpr wchar_t kClasses[] = L"Software\\Classes";
+// 64-bit Windows keeps the CLSID keys per registry view (32-bit programs see their
+// own) but shares the ProgID keys between the views.
+constexpr REGSAM kOtherView = sizeof(void*) == 8 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+
+HKEY ScopeRoot(RegistrationScope scope) {
+  return scope == RegistrationScope::Machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
 }
+
+RegistryKey ClassesRoot(RegistrationScope scope) { return RegistryKey::Create(ScopeRoot(scope), kClasses); }
 
 std::wstring ClassKeyPath() { return L"CLSID\\" + GuidText(CLSID_Zelvane); }
 
@@ -111,8 +117,12 @@ void RegisterServer(RegistrationScope scope) {
 void UnregisterServer(RegistrationScope scope) {
   const RegistryKey root = ClassesRoot(scope);
   RegistryKey::DeleteTree(root.get(), ClassKeyPath());
-  RegistryKey::DeleteTree(root.get(), kProgId);
-  RegistryKey::DeleteTree(root.get(), kIndependentProgId);
+  // The other width's class still needs the shared ProgID keys; the last width to go
+  // removes them.
+  if (!RegistryKey::Exists(ScopeRoot(scope), std::wstring(kClasses) + L"\\" + ClassKeyPath(), kOtherView)) {
+    RegistryKey::DeleteTree(root.get(), kProgId);
+    RegistryKey::DeleteTree(root.get(), kIndependentProgId);
+  }
   UnregisterTypeLibrary(scope);
 }
 

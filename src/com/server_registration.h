@@ -10,7 +10,8 @@ enum class RegistrationScope { Machine, User };
 /// Writes the class, its programmatic identifiers and the type library; throws
 /// ComFailure on the first failing step.
 void RegisterServer(RegistrationScope scope);
-/// Removes every key RegisterServer writes; keys already gone are no error.
+/// Removes every key RegisterServer writes, but leaves the ProgID keys while the
+/// other width's class is registered; keys already gone are no error.
 void UnregisterServer(RegistrationScope scope);
 
 }  // namespace zelvane::com

@@ -1,14 +1,22 @@
 #!/usr/bin/env bash
-# Registers ZelvaneTextBox.dll for the machine and for the current user with
-# regsvr32 in the Wine prefix, checks the keys, unregisters and checks they are gone.
+# Registers ZelvaneTextBox.dll for the machine and for the current user with the
+# regsvr32 of its width in the Wine prefix, checks the keys in that width's registry
+# view, unregisters and checks they are gone from both views. Given the other
+# width's DLL as well, registers both for the machine side by side and removes one,
+# then the other.
 # Usage: registration_test.sh <runner that starts a Windows program> <path of ZelvaneTextBox.dll>
-#        <type library version, major.minor>
+#        <its width, 32 or 64> <type library version, major.minor> [<the other width's DLL>]
 set -u
 run=$1
 dll=$2
-typelib_version=$3
+width=$3
+typelib_version=$4
+other_dll=${5:-}
 cd "$(dirname "$dll")" || exit 1
 name=$(basename "$dll")
+other_width=$((96 - width))
+# Z: is the Unix root in every Wine prefix.
+winpath() { local p; p=$(realpath "$1"); echo "Z:${p//\//\\}"; }
 
 clsid='{22440534-3A76-42C3-84E7-00FCA90987ED}'
 libid='{424BCF31-2237-4FBE-95AA-0BD02DDF6A89}'
@@ -20,14 +28,24 @@ failed=0
 
 pass() { passed=$((passed + 1)); echo "ok   $1"; }
 fail() { failed=$((failed + 1)); echo "FAIL $1"; }
+# The programs of one width: the 32-bit ones see the 32-bit registry view, where the
+# class keys are their own and the ProgID keys shared with the 64-bit view. (Wine's
+# 64-bit reg with /reg:32 does not show the shared keys.)
+system() { if [ "$1" = 32 ]; then echo 'C:\windows\syswow64'; else echo 'C:\windows\system32'; fi; }
+# regsvr WIDTH ARGS...
 regsvr() {
-  if "$run" regsvr32 /s "$@"; then pass "regsvr32 $*"; else fail "regsvr32 $* exited $?"; fi
+  local program
+  program="$(system "$1")\regsvr32.exe"
+  shift
+  if "$run" "$program" /s "$@"; then pass "$program $*"; else fail "$program $* exited $?"; fi
 }
 
+# The registry view the reads below look at: 32 or 64.
+view=$width
 # Each Wine start costs seconds: every tree is read once, with its subkeys and values.
 dump=""
-read_tree() { dump+=$("$run" reg query "$1" /s 2>/dev/null | tr -d '\r')$'\n\n'; }
-exists() { "$run" reg query "$1" >/dev/null 2>&1; }
+read_tree() { dump+=$("$run" "$(system "$view")\reg.exe" query "$1" /s 2>/dev/null | tr -d '\r')$'\n\n'; }
+exists() { "$run" "$(system "$2")\reg.exe" query "$1" >/dev/null 2>&1; }
 
 # The lines of one key's section in the dump: its values.
 section() {
@@ -46,13 +64,21 @@ expect_value() {
   line=$(section "$(full_name "$1")" | grep -F -- "    $2    ")
   if grep -qF -- "$3" <<<"$line"; then pass "$1 [$2] = $3"; else fail "$1 [$2]: expected '$3', got '$line'"; fi
 }
-expect_no_key() { if exists "$1"; then fail "left behind: $1"; else pass "absent: $1"; fi; }
+# expect_no_key KEY [VIEW]: absent from VIEW, by default from both views.
+expect_no_key() {
+  local v
+  for v in ${2:-32 64}; do
+    if exists "$1" "$v"; then fail "left behind: $1 (view $v)"; else pass "absent: $1 (view $v)"; fi
+  done
+}
 expect_no_subkey() {
   if grep -qixF -- "$(full_name "$1")" <<<"$dump"; then fail "unexpected: $1"; else pass "absent: $1"; fi
 }
 
+# check_registered ROOT [DLL]: the class served by that DLL, in the current view.
 check_registered() {
-  local root=$1
+  local root=$1 file=$name
+  [ $# -gt 1 ] && file=$(winpath "$2")
   local cls="$root\\CLSID\\$clsid"
   dump=""
   read_tree "$cls"
@@ -65,7 +91,7 @@ check_registered() {
     expect_key "$cls\\$sub"
   done
   expect_value "$cls" "(Default)" "Zelvane Class"
-  expect_value "$cls\\InprocServer32" "(Default)" "$name"
+  expect_value "$cls\\InprocServer32" "(Default)" "$file"
   expect_value "$cls\\InprocServer32" ThreadingModel "Apartment"
   expect_value "$cls\\ProgID" "(Default)" "ZelvaneTextBox.Zelvane.1"
   expect_value "$cls\\VersionIndependentProgID" "(Default)" "ZelvaneTextBox.Zelvane"
@@ -97,22 +123,37 @@ check_unregistered() {
 machine='HKLM\Software\Classes'
 user='HKCU\Software\Classes'
 
-echo "== machine registration"
-regsvr "$name"
+echo "== machine registration, $width-bit"
+regsvr "$width" "$name"
 check_registered "$machine"
 expect_no_key "$user\\CLSID\\$clsid"
-regsvr /u "$name"
+expect_no_key "$machine\\CLSID\\$clsid" "$other_width"
+regsvr "$width" /u "$name"
 check_unregistered "$machine"
 
-echo "== per-user registration"
-regsvr /n /i:user "$name"
+echo "== per-user registration, $width-bit"
+regsvr "$width" /n /i:user "$name"
 check_registered "$user"
 expect_no_key "$machine\\CLSID\\$clsid"
-regsvr /u /n /i:user "$name"
+regsvr "$width" /u /n /i:user "$name"
 check_unregistered "$user"
 
 echo "== unregistering twice is no error"
-regsvr /u "$name"
+regsvr "$width" /u "$name"
+
+if [ -n "$other_dll" ]; then
+  # 64-bit Windows shares the ProgID keys between the views: removing one width must
+  # leave the other's registration whole.
+  echo "== both widths registered for the machine, the $width-bit one removed"
+  regsvr "$width" "$name"
+  regsvr "$other_width" "$(winpath "$other_dll")"
+  regsvr "$width" /u "$name"
+  expect_no_key "$machine\\CLSID\\$clsid" "$width"
+  view=$other_width
+  check_registered "$machine" "$other_dll"
+  regsvr "$other_width" /u "$(winpath "$other_dll")"
+  check_unregistered "$machine"
+fi
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
