@@ -22,6 +22,24 @@ mkdir -p "$WINEPREFIX" "$work/app"
 "$wine_run" wineboot -i >/dev/null 2>&1 || true
 "$(dirname "$WINE64")/wineserver" -w
 
+# A host finds only an assembly of its own architecture: x86 for the 32-bit DLL.
+pe_architecture() {
+  local header
+  header=$(od -An -tu4 -j 60 -N 4 "$1" | tr -d ' ')
+  case $(od -An -tx2 -j $((header + 4)) -N 2 "$1" | tr -d ' ') in
+    014c) echo x86 ;;
+    8664) echo amd64 ;;
+    *) echo unknown ;;
+  esac
+}
+arch=$(pe_architecture "$bundle/ZelvaneTextBox.dll")
+for manifest in "$bundle/ZelvaneTextBox.X.manifest" "$host_manifest"; do
+  grep -q "processorArchitecture=\"$arch\"" "$manifest" ||
+    { echo "FAIL $(basename "$manifest") does not name processorArchitecture=\"$arch\""; exit 1; }
+done
+[ "$(pe_architecture "$host")" = "$arch" ] || { echo "FAIL $(basename "$host") is not a $arch program"; exit 1; }
+echo "== $arch: the manifests name the DLL's architecture"
+
 cp "$bundle/ZelvaneTextBox.dll" "$bundle/ZelvaneTextBox.X.manifest" "$host" "$work/app/"
 cp "$host_manifest" "$work/app/$(basename "$host").manifest"
 cd "$work/app"

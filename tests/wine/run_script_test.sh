@@ -1,19 +1,29 @@
 #!/usr/bin/env bash
-# Registers ZelvaneTextBox.dll in the Wine prefix, runs one VBScript through
-# cscript and unregisters again; the script's exit code is the test's.
-# Usage: run_script_test.sh <runner that starts a Windows program> <path of ZelvaneTextBox.dll> <script.vbs>
+# Registers ZelvaneTextBox.dll in the Wine prefix with the regsvr32 of its width,
+# runs one VBScript through the cscript of that width and unregisters again. The
+# script passes when it exits 0 and its last line reads "<n> passed, 0 failed":
+# Wine's cscript exits 0 without a word on an error the script does not handle.
+# Usage: run_script_test.sh <runner that starts a Windows program> <path of ZelvaneTextBox.dll>
+#        <its width, 32 or 64> <script.vbs>
 set -u
 run=$1
 dll=$2
-script=$3
+width=$3
+script=$4
 dir=$(cd "$(dirname "$dll")" && pwd)
 name=$(basename "$dll")
 script_dir=$(cd "$(dirname "$script")" && pwd)
+system='C:\windows\system32'
+[ "$width" = 32 ] && system='C:\windows\syswow64'
 
-(cd "$dir" && "$run" regsvr32 /s "$name") || { echo "FAIL regsvr32 $name"; exit 1; }
+(cd "$dir" && "$run" "$system\\regsvr32.exe" /s "$name") || { echo "FAIL regsvr32 $name"; exit 1; }
 # Z: is the Unix root in every Wine prefix.
 windows_script="Z:$(sed 's|/|\\|g' <<<"$script_dir/$(basename "$script")")"
-"$run" cscript //nologo "$windows_script" | tr -d '\r'
-status=${PIPESTATUS[0]}
-(cd "$dir" && "$run" regsvr32 /s /u "$name") || { echo "FAIL regsvr32 /u $name"; exit 1; }
-exit "$status"
+status=0
+output=$(set -o pipefail; "$run" "$system\\cscript.exe" //nologo "$windows_script" | tr -d '\r') || status=$?
+echo "$output"
+(cd "$dir" && "$run" "$system\\regsvr32.exe" /s /u "$name") || { echo "FAIL regsvr32 /u $name"; exit 1; }
+[ "$status" -eq 0 ] || exit "$status"
+grep -qE '^[0-9]+ passed, 0 failed$' <<<"$(tail -n 1 <<<"$output")" && exit 0
+echo "FAIL the script stopped before its summary"
+exit 1
