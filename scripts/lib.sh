@@ -4,6 +4,8 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 JOBS=${JOBS:-$(nproc)}
 
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
 # Installs the Debian packages that are missing; a no-op when all are present.
 ensure_packages() {
   local missing=()
@@ -12,16 +14,33 @@ ensure_packages() {
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "== installing: ${missing[*]}"
-  local sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
 BUILD_PACKAGES=(cmake ninja-build g++ git python3)
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev)
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64-x86-64
   binutils-mingw-w64-i686 wine64 wine xvfb xauth)
+
+# 32-bit Windows programs run in the same 64-bit prefix through Debian's 32-bit Wine.
+# Installs it when missing; fails when this machine cannot start 32-bit programs
+# (its kernel lacks them), which only the loader that comes with it can tell.
+ensure_wine32() {
+  dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
+  ensure_packages wine32:i386
+  /lib/ld-linux.so.2 --version >/dev/null 2>&1
+}
+
+# The prefix's system folder for the build of ARCH (x86_64 or i686): its regsvr32 and
+# cscript have that width, and the 32-bit ones use the 32-bit registry view.
+system_folder() {
+  case $1 in
+    x86_64) echo 'C:\windows\system32' ;;
+    i686) echo 'C:\windows\syswow64' ;;
+    *) return 1 ;;
+  esac
+}
 
 # A private Wine prefix for this run, made once; Wine's own chatter is silenced.
 setup_wine() {
