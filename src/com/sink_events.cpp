@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "com/bstr.h"
+#include "host/win32/unique_handle.h"
+
 namespace zelvane::com {
 namespace {
 
@@ -20,6 +23,7 @@ enum EventId : DISPID {
   kKeyPress = 11,
   kKeyDown = 12,
   kButtonClick = 13,
+  kRemovingItem = 14,
 };
 
 VARIANTARG ByRef(std::int16_t& value) {
@@ -80,6 +84,20 @@ void SinkEvents::MouseDown(std::int16_t& Button, std::int16_t& Shift, float& X, 
 }
 void SinkEvents::KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) { FireKey(kKeyUp, KeyCode, Shift); }
 void SinkEvents::KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) { FireKey(kKeyDown, KeyCode, Shift); }
+void SinkEvents::RemovingItem(std::u16string& Item, bool& Cancel) {
+  const win32::unique_bstr item(ToNewBstr(Item));
+  VARIANT_BOOL cancel = Cancel ? VARIANT_TRUE : VARIANT_FALSE;
+  VARIANTARG args[2];
+  VariantInit(&args[0]);
+  V_VT(&args[0]) = VT_BSTR;
+  V_BSTR(&args[0]) = item.get();
+  VariantInit(&args[1]);
+  V_VT(&args[1]) = VT_BYREF | VT_BOOL;
+  V_BOOLREF(&args[1]) = &cancel;
+  Fire(kRemovingItem, args, 2);
+  Cancel = cancel != VARIANT_FALSE;
+}
+
 void SinkEvents::KeyPress(std::int16_t& KeyAscii) {
   VARIANTARG args[] = {ByRef(KeyAscii)};
   Fire(kKeyPress, args, 1);

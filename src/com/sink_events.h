@@ -10,8 +10,8 @@
 namespace zelvane::com {
 
 /// Raises the control's events on every sink of the __Zelvane connection point,
-/// one after the other, synchronously. Arguments go by reference and what the
-/// sinks leave in them is handed back to the control.
+/// one after the other, synchronously. Arguments go by reference (but for
+/// RemovingItem's Item) and what the sinks leave in them is handed back to the control.
 class SinkEvents final : public host::HostEvents {
  public:
   explicit SinkEvents(const ConnectionPoint& point) : point_(point) {}
@@ -32,6 +32,8 @@ class SinkEvents final : public host::HostEvents {
   void KeyPress(std::int16_t& KeyAscii) override;
   void KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) override;
   void ButtonClick() override;
+  /// Item goes by value (a copy for the sinks); Cancel by reference.
+  void RemovingItem(std::u16string& Item, bool& Cancel) override;
 
  private:
   /// `args` in the order the event declares them; DISPPARAMS wants them reversed.

@@ -42,6 +42,10 @@ void SiteContainer::PropertyChanged(std::u16string_view propertyName) {
   for (const auto& sink : notify_.Sinks()) static_cast<IPropertyNotifySink*>(sink.get())->OnChanged(id);
 }
 
+void SiteContainer::ControlInfoChanged() {
+  if (const auto controlSite = site_.query<IOleControlSite>()) controlSite->OnControlInfoChanged();
+}
+
 std::int16_t SiteContainer::ParentScaleMode() {
   const auto controlSite = site_.query<IOleControlSite>();
   if (!controlSite) return host::vbPixels;

@@ -30,6 +30,8 @@ class SiteContainer final : public host::Container {
   bool AmbientUserMode() override;
   void PropertyChanged(std::u16string_view propertyName) override;
   std::int16_t ParentScaleMode() override;
+  /// IOleControlSite::OnControlInfoChanged, when the site has one.
+  void ControlInfoChanged() override;
 
  private:
   DISPID IdOfName(std::u16string_view name) const;

@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 
+#include "control/control_options.h"
 #include "core/variant.h"
 #include "core/variant_enumerator.h"
 #include "dropdown/c_drop_down.h"
@@ -85,6 +86,25 @@ class Zelvane final : private host::TextBoxEvents,
   void ListFromCollection(core::VariantEnumerator& col);
   void ClearList();
   void AddCurrentItem();
+  /// Removes item `Index`, 0 = most recent; 5010 outside 0..ListCount - 1.
+  void RemoveItem(std::int32_t Index);
+
+  // Options; with their defaults the control behaves as without them.
+  bool AllowRemove() const { return options_.AllowRemove; }
+  void SetAllowRemove(bool allow) { options_.AllowRemove = allow; }
+  bool MatchAnywhere() const { return options_.MatchAnywhere; }
+  void SetMatchAnywhere(bool anywhere) { options_.MatchAnywhere = anywhere; }
+  std::int32_t FilterDelay() const { return options_.FilterDelay; }
+  /// 0 to 10000 milliseconds, else 380.
+  void SetFilterDelay(std::int32_t milliseconds);
+  std::int16_t ListRows() const { return options_.ListRows; }
+  /// 1 to 100, else 380.
+  void SetListRows(std::int16_t rows);
+  bool CloseOnEscape() const { return options_.CloseOnEscape; }
+  void SetCloseOnEscape(bool close);
+  /// Whether an Escape pressed now is the control's (it closes the open drop-down),
+  /// so the housing keeps it from the container's Cancel button.
+  bool ClaimsEscape() const;
 
   /// Read-only views for tests and the housing.
   const std::u16string& RegKey() const { return regKey_; }
@@ -106,13 +126,21 @@ class Zelvane final : private host::TextBoxEvents,
   bool FillMatchingRows();
   void DecideDropDown();
   void FilterOrShowAll();
-  void HandleKey(std::int16_t& KeyCode);
+  void HandleKey(std::int16_t& KeyCode, std::int16_t Shift);
   void HandleEnter(std::int16_t& KeyCode);
   void HandleDown();
   void HandleUp();
+  void HandleDelete(std::int16_t& KeyCode, std::int16_t Shift);
+  void HandleEscape(std::int16_t& KeyCode);
+  void RemoveHighlightedRow();
+  void ApplyOptions(const ControlOptions& options);
+  /// Tells the container when the open drop-down claims Escape or gives it back.
+  void EscapeClaimChanged();
 
   // The drop-down list.
   void ShowList();
+  /// Places the drop-down for the rows it holds (opening it if closed), without an event.
+  void PlaceList();
   void HideList();
   void ShowFullList();
   void AcceptListItem();
@@ -150,6 +178,7 @@ class Zelvane final : private host::TextBoxEvents,
   void txt_MouseDown(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
   void txt_MouseMove(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
   void txt_MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
+  bool txt_ClaimsKey(std::int16_t KeyCode) const override;
   // host::ListBoxEvents
   void lst_MouseMove(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
   void lst_MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
@@ -179,6 +208,7 @@ class Zelvane final : private host::TextBoxEvents,
   std::int32_t storedAppearance_ = 0;
   bool listHover_ = false;
   std::u16string storedText_;
+  ControlOptions options_;
   // Counts the text box's changes, so a filter pass can tell at no cost whether
   // the text may differ from the one it matches against.
   std::uint64_t textChanges_ = 0;

@@ -10,19 +10,20 @@
 #include "itemlist/fifo_enumerator.h"
 
 namespace zelvane::control {
-namespace {
-
-constexpr std::int32_t kVisibleRows = 7;
-
-}  // namespace
 
 void Zelvane::ShowList() {
+  PlaceList();
+  Raise(&host::HostEvents::DropDownList);
+}
+
+void Zelvane::PlaceList() {
   host::Rect window{};
   site_.windows.GetWindowRect(site_.surface.hWnd(), &window);
   const std::int32_t height = DropDownHeight();
   const host::Point at = DropDownPosition(site_.windows, window, height);
+  const bool opening = !cd_->Shown();
   cd_->Show(site_.lst, at.x, at.y, window.right - window.left, height, true);
-  Raise(&host::HostEvents::DropDownList);
+  if (opening) EscapeClaimChanged();
 }
 
 void Zelvane::HideList() {
@@ -59,7 +60,7 @@ void Zelvane::AcceptListItem() {
 std::int32_t Zelvane::DropDownHeight() {
   const std::int32_t count = site_.lst->ListCount();
   if (count <= 0) return 0;
-  const std::int64_t shown = std::min(count, kVisibleRows);
+  const std::int64_t shown = std::min<std::int32_t>(count, options_.ListRows);
   const std::int64_t rowHeight = site_.windows.SendMessageW(site_.lst->hWnd(), host::LB_GETITEMHEIGHT, 0, 0);
   if (rowHeight <= 0) return 0;
   const std::int64_t height = rowHeight * shown + 2;
@@ -101,6 +102,7 @@ void Zelvane::lst_MouseUp(std::int16_t& /*Button*/, std::int16_t& /*Shift*/, flo
 // Also raised from inside the mouse hook, which holds the control through the drop-down.
 void Zelvane::cd_HideControl() {
   const host::ControlHold hold(site_.owner);
+  EscapeClaimChanged();
   Raise(&host::HostEvents::CloseUpList);
 }
 

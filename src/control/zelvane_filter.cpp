@@ -38,7 +38,8 @@ bool Zelvane::FillMatchingRows() {
   RedrawPause pause(lst);
   const std::u16string typed = site_.textCase.ToUpper(site_.txt.Text());
   lst.Clear();
-  const core::LikePattern pattern(typed + u"*");
+  // Matching anywhere: as if a '*' stood before the typed text too.
+  const core::LikePattern pattern(options_.MatchAnywhere ? u"*" + typed + u"*" : typed + u"*");
   std::u16string row;
   std::uint64_t textChangesSeen = textChanges_;
   bool finished = true;

@@ -1,19 +1,27 @@
+#include <algorithm>
+#include <string>
+
 #include "control/zelvane.h"
 
 namespace zelvane::control {
 namespace {
 
 constexpr std::int16_t kKeyReturn = 13;
+constexpr std::int16_t kKeyEscape = 27;
 constexpr std::int16_t kKeyUp = 38;
 constexpr std::int16_t kKeyDown = 40;
+constexpr std::int16_t kKeyDelete = 46;
+constexpr std::int16_t kShiftMask = 1;
 
 }  // namespace
 
-void Zelvane::HandleKey(std::int16_t& KeyCode) {
+void Zelvane::HandleKey(std::int16_t& KeyCode, std::int16_t Shift) {
   switch (KeyCode) {
     case kKeyReturn: HandleEnter(KeyCode); break;
     case kKeyDown: HandleDown(); break;
     case kKeyUp: HandleUp(); break;
+    case kKeyDelete: HandleDelete(KeyCode, Shift); break;
+    case kKeyEscape: HandleEscape(KeyCode); break;
     default: break;
   }
 }
@@ -44,6 +52,44 @@ void Zelvane::HandleDown() {
 void Zelvane::HandleUp() {
   host::ListBox& lst = *site_.lst;
   if (lst.Visible() && lst.ListIndex() > -1) lst.SetListIndex(lst.ListIndex() - 1);
+}
+
+// Shift+Delete on a highlighted row is the removal gesture; the text box never
+// sees that press, so it cuts nothing. Any other Delete is the text box's.
+void Zelvane::HandleDelete(std::int16_t& KeyCode, std::int16_t Shift) {
+  const host::ListBox& lst = *site_.lst;
+  if (!options_.AllowRemove || (Shift & kShiftMask) == 0 || !lst.Visible() || lst.ListIndex() < 0) return;
+  KeyCode = 0;
+  RemoveHighlightedRow();
+}
+
+bool Zelvane::txt_ClaimsKey(std::int16_t KeyCode) const { return KeyCode == kKeyEscape && ClaimsEscape(); }
+
+void Zelvane::HandleEscape(std::int16_t& KeyCode) {
+  if (!ClaimsEscape()) return;
+  KeyCode = 0;
+  HideList();
+}
+
+// The host hears of the removal first and may cancel it; its handler may also
+// change the rows (or close the control), so the row goes only if it still holds
+// the item. The next row, or the previous one at the end, is highlighted then.
+void Zelvane::RemoveHighlightedRow() {
+  host::ListBox& lst = *site_.lst;
+  const std::int32_t row = lst.ListIndex();
+  const std::u16string item = lst.List(row);
+  std::u16string Item = item;  // by value: what the handler writes goes nowhere
+  bool Cancel = false;
+  if (!Raise(&host::HostEvents::RemovingItem, Item, Cancel) || Cancel) return;
+  itemList_->Remove(item);
+  if (row < lst.ListCount() && lst.List(row) == item) lst.RemoveItem(row);
+  if (!cd_->Shown()) return;
+  if (lst.ListCount() == 0) {
+    HideList();
+    return;
+  }
+  lst.SetListIndex(std::min(row, lst.ListCount() - 1));
+  PlaceList();
 }
 
 }  // namespace zelvane::control

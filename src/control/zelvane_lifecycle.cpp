@@ -10,7 +10,6 @@
 namespace zelvane::control {
 namespace {
 
-constexpr std::int32_t kFilterDelayMs = 150;
 constexpr std::int32_t kDefaultMaxCount = 100;
 constexpr host::OleColor kDefaultBackColor = 0xFFFFFF;
 constexpr host::OleColor kDefaultForeColor = 0;
@@ -34,7 +33,7 @@ Zelvane::Zelvane(const host::ControlSite& site) : site_(site) {
   site_.surface.SetEvents(this);
   site_.lst->SetVisible(false);
   site_.tmr.SetEnabled(false);
-  site_.tmr.SetInterval(kFilterDelayMs);
+  site_.tmr.SetInterval(ControlOptions::kDefaultFilterDelay);
   UserControl_Initialize();
 }
 
@@ -83,6 +82,7 @@ void Zelvane::UserControl_ReadProperties(host::PropertyBag& bag) {
   SetEnabled(core::ToBool(bag.ReadProperty(u"Enabled", true)));
   SetAppearance(core::ToLong(bag.ReadProperty(u"Appearance", std::int32_t{zv3d})));
   AutoSaveList = core::ToBool(bag.ReadProperty(u"AutoSaveList", true));
+  ApplyOptions(ReadControlOptions(bag));
   LoadSavedList();
 }
 
@@ -97,6 +97,7 @@ void Zelvane::UserControl_WriteProperties(host::PropertyBag& bag) {
   bag.WriteProperty(u"Enabled", storedEnabled_, true);
   bag.WriteProperty(u"Appearance", storedAppearance_, std::int32_t{zv3d});
   bag.WriteProperty(u"AutoSaveList", AutoSaveList, true);
+  WriteControlOptions(bag, options_);
 }
 
 void Zelvane::UserControl_Terminate() { SaveList(); }

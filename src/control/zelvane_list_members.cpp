@@ -57,4 +57,9 @@ void Zelvane::ClearList() { itemList_->Clear(); }
 
 void Zelvane::AddCurrentItem() { AddItem(Text()); }
 
+void Zelvane::RemoveItem(std::int32_t Index) {
+  if (Index < 0 || Index >= ListCount()) RaiseInvalidListIndex();
+  itemList_->RemoveAt(Index + 1);
+}
+
 }  // namespace zelvane::control

@@ -19,7 +19,7 @@ void Zelvane::txt_Change() {
 
 void Zelvane::txt_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) {
   const host::ControlHold hold(site_.owner);
-  if (Raise(&host::HostEvents::KeyDown, KeyCode, Shift)) HandleKey(KeyCode);
+  if (Raise(&host::HostEvents::KeyDown, KeyCode, Shift)) HandleKey(KeyCode, Shift);
 }
 
 void Zelvane::txt_KeyPress(std::int16_t& KeyAscii) {

@@ -30,11 +30,14 @@ LikePattern::LikePattern(std::u16string_view pattern) {
     ++i;
   }
 
-  plain_prefix_ = !tokens_.empty() && tokens_.back().any_run &&
-                  std::all_of(tokens_.begin(), tokens_.end() - 1,
-                              [this](const Token& t) { return IsLiteral(t); });
-  if (plain_prefix_) {
-    for (auto t = tokens_.begin(); t != tokens_.end() - 1; ++t) prefix_ += ranges_[t->first].low;
+  const auto literal = [this](const Token& t) { return IsLiteral(t); };
+  plain_prefix_ = !tokens_.empty() && tokens_.back().any_run && std::all_of(tokens_.begin(), tokens_.end() - 1, literal);
+  plain_infix_ = !plain_prefix_ && tokens_.size() > 2 && tokens_.front().any_run && tokens_.back().any_run &&
+                 std::all_of(tokens_.begin() + 1, tokens_.end() - 1, literal);
+  if (plain_prefix_ || plain_infix_) {
+    for (const Token& t : tokens_) {
+      if (!t.any_run) literal_ += ranges_[t.first].low;
+    }
   }
 }
 

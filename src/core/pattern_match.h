@@ -34,14 +34,19 @@ class LikePattern {
   explicit LikePattern(std::u16string_view pattern);
 
   // Inline: the filter calls it once for every item of the list, and the usual
-  // pattern is a plain prefix.
+  // patterns are a plain prefix or, matching anywhere, a plain infix.
   bool Matches(std::u16string_view text) const {
-    return plain_prefix_ ? text.starts_with(prefix_) : MatchTokens(text);
+    if (plain_prefix_) return text.starts_with(literal_);
+    if (plain_infix_) return text.find(literal_) != std::u16string_view::npos;
+    return MatchTokens(text);
   }
 
   /// Plain characters followed by one '*' (the filter's usual pattern): Matches is
   /// then a prefix compare.
   bool IsPlainPrefix() const { return plain_prefix_; }
+  /// Plain characters between two '*' (the filter's pattern when it matches
+  /// anywhere): Matches is then a substring search.
+  bool IsPlainInfix() const { return plain_infix_; }
 
  private:
   struct CharRange {
@@ -68,8 +73,9 @@ class LikePattern {
 
   std::vector<Token> tokens_;
   std::vector<CharRange> ranges_;
-  std::u16string prefix_;
+  std::u16string literal_;  // the plain characters of a plain prefix or infix
   bool plain_prefix_ = false;
+  bool plain_infix_ = false;
 };
 
 /// One-off match of text against pattern, with LikePattern's rules.

@@ -16,6 +16,9 @@ class Container {
   /// (438) unless it offers another way to convert, which it names as
   /// vbContainerSize for the surface's ScaleX/ScaleY.
   virtual std::int16_t ParentScaleMode() = 0;
+  /// The keys the control claims for itself changed (Escape while its drop-down is
+  /// open): the container asks for them again.
+  virtual void ControlInfoChanged() = 0;
 };
 
 }  // namespace zelvane::host

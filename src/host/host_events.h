@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 namespace zelvane::host {
 
@@ -21,6 +22,9 @@ class HostEvents {
   virtual void KeyPress(std::int16_t& KeyAscii) = 0;
   virtual void KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) = 0;
   virtual void ButtonClick() = 0;
+  /// A row is about to be removed with Shift+Delete; Item is a copy of its item,
+  /// and a handler that sets Cancel keeps it.
+  virtual void RemovingItem(std::u16string& Item, bool& Cancel) = 0;
 };
 
 }  // namespace zelvane::host

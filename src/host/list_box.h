@@ -9,13 +9,15 @@
 namespace zelvane::host {
 
 /// The constituent list box that holds the rows offered in the drop-down.
-/// Rows are only ever appended at the end.
+/// Rows are appended at the end; one row can be removed.
 class ListBox : public WindowControl {
  public:
   virtual void SetEvents(ListBoxEvents* events) = 0;
 
   virtual void Clear() = 0;
   virtual void AddItem(const std::u16string& item) = 0;
+  /// Removes row `index` (0-based, within the rows); the rows after it move up.
+  virtual void RemoveItem(std::int32_t index) = 0;
   virtual std::u16string List(std::int32_t index) const = 0;
   virtual std::int32_t ListCount() const = 0;
   /// -1 when no row is selected.

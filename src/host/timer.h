@@ -6,7 +6,9 @@
 namespace zelvane::host {
 
 /// The constituent timer. Enabling it starts a fresh interval; it ticks on the
-/// control's own thread until disabled.
+/// control's own thread until disabled. An interval of 0 ticks at the next pass
+/// of the message loop (and at every pass after it while enabled), never inside
+/// the call that enabled it.
 class Timer {
  public:
   virtual ~Timer() = default;

@@ -43,6 +43,10 @@ void CFifoBuffer::Add(const std::u16string& Item) {
   items_->KeepNewest(static_cast<std::size_t>(maxCount_));
 }
 
+void CFifoBuffer::Remove(const std::u16string& Item) { items_->Remove(textCase_.ToUpper(Item)); }
+
+void CFifoBuffer::RemoveAt(std::int32_t position) { items_->RemoveAt(static_cast<std::size_t>(position)); }
+
 std::u16string CFifoBuffer::Item(const core::Variant& Index) const {
   const std::int32_t position = PositionOf(Index);
   if (position < 1 || static_cast<std::size_t>(position) > items_->Count()) {

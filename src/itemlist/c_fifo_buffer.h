@@ -23,6 +23,10 @@ class CFifoBuffer {
   void SetMaxCount(std::int16_t maxCount);
   std::int16_t MaxCount() const;
   void Add(const std::u16string& Item);
+  /// Removes the item equal to `Item` regardless of case; nothing when there is none.
+  void Remove(const std::u16string& Item);
+  /// Removes the item at 1-based `position`, which must lie within 1..Count.
+  void RemoveAt(std::int32_t position);
   /// 1-based; a position outside 1..Count or a non-number raises VB error 5.
   std::u16string Item(const core::Variant& Index) const;
   std::int16_t Count() const;

@@ -41,14 +41,32 @@ void RecentItems::KeepNewest(std::size_t count) {
   if (Count() <= count) return;
   while (Count() > count) {
     while (slots_[oldest_].entry == nullptr) ++oldest_;
-    // Found before the slot lets go of it: the key lives in the entry being erased.
-    const auto entry = index_.find(slots_[oldest_].entry->first);
-    Kill(oldest_);
-    index_.erase(entry);
+    Drop(oldest_);
     ++oldest_;
   }
   ++version_;
   SqueezeIfSparse();
+}
+
+void RecentItems::Remove(const std::u16string& upper) {
+  const auto entry = index_.find(upper);
+  if (entry == index_.end()) return;
+  Drop(entry->second);
+  ++version_;
+  SqueezeIfSparse();
+}
+
+void RecentItems::RemoveAt(std::size_t position) {
+  Drop(SlotAt(position));
+  ++version_;
+  SqueezeIfSparse();
+}
+
+void RecentItems::Drop(std::size_t slot) {
+  // Found before the slot lets go of it: the key lives in the entry being erased.
+  const auto entry = index_.find(slots_[slot].entry->first);
+  Kill(slot);
+  index_.erase(entry);
 }
 
 void RecentItems::Clear() {

@@ -43,14 +43,15 @@ class RecentItems {
   void PutFirst(std::u16string text, std::u16string upper);
   /// Removes the oldest items until at most `count` are left.
   void KeepNewest(std::size_t count);
+  /// Removes the item with this upper-case form, if there is one: O(1) on average.
+  void Remove(const std::u16string& upper);
+  /// Removes the item at 1-based `position`, which must exist.
+  void RemoveAt(std::size_t position);
   void Clear();
 
   /// 1-based, 1 = newest; the position must exist. Reading positions in turn costs
   /// O(1) each, any other position at most O(log n).
-  const std::u16string& TextAt(std::size_t position) const {
-    // Without holes the newest items sit at the end in order.
-    return slots_[Holes() == 0 ? slots_.size() - position : SlotOf(position)].text;
-  }
+  const std::u16string& TextAt(std::size_t position) const { return slots_[SlotAt(position)].text; }
 
   Walk NewestFirst() const { return {slots_.size(), nextStamp_, layout_}; }
   /// The next older item of the walk, or null at the end.
@@ -89,7 +90,13 @@ class RecentItems {
   /// slot not older than it. (By value: a walk in registers stays there.)
   std::size_t SlotAfter(std::uint64_t stamp) const;
   void Kill(std::size_t slot);
+  /// Makes the live `slot` a hole and forgets its item.
+  void Drop(std::size_t slot);
   void SqueezeIfSparse();
+  std::size_t SlotAt(std::size_t position) const {
+    // Without holes the newest items sit at the end in order.
+    return Holes() == 0 ? slots_.size() - position : SlotOf(position);
+  }
   std::size_t SlotOf(std::size_t position) const;
   void CatchUpRank() const;
 

@@ -17,6 +17,10 @@ using sim::SimPropertyBag;
 
 const Strings kTenKeys{u"SaveOnReturn", u"RegKey",  u"MaxCount", u"ShowButton", u"Font",
                        u"BackColor",    u"ForeColor", u"Enabled", u"Appearance", u"AutoSaveList"};
+// The options' keys come after the ten, in this order.
+const Strings kAllKeys{u"SaveOnReturn", u"RegKey",       u"MaxCount",      u"ShowButton",  u"Font",
+                       u"BackColor",    u"ForeColor",    u"Enabled",       u"Appearance",  u"AutoSaveList",
+                       u"AllowRemove",  u"MatchAnywhere", u"FilterDelay",  u"ListRows",    u"CloseOnEscape"};
 
 TEST_F(ControlTest, FirstPlacementTakesTheDefaultsAndTouchesNothingElse) {
   Zelvane& z = form.CreateNew();
@@ -67,7 +71,13 @@ TEST_F(ControlTest, RestoreFromABagWithOnlyAFontTakesEveryOtherDefault) {
   EXPECT_EQ(z.Font(), font);
   EXPECT_EQ(z.BackColor(), 0xFFFFFFu);
   EXPECT_EQ(z.ForeColor(), 0u);
-  EXPECT_EQ(bag.LoggedNames(PropertyAccess::Kind::Read), kTenKeys);
+  EXPECT_FALSE(z.AllowRemove());
+  EXPECT_FALSE(z.MatchAnywhere());
+  EXPECT_EQ(z.FilterDelay(), 150);
+  EXPECT_EQ(form.Tmr().Interval(), 150);
+  EXPECT_EQ(z.ListRows(), 7);
+  EXPECT_FALSE(z.CloseOnEscape());
+  EXPECT_EQ(bag.LoggedNames(PropertyAccess::Kind::Read), kAllKeys);
 }
 
 TEST_F(ControlTest, RestoreWithoutAFontKeepsTheTextBoxFont) {
@@ -117,7 +127,7 @@ TEST_P(RestoreBadValueTest, FailsAtItsKeyAndReadsNoFurther) {
     EXPECT_EQ(e.number(), bad.number);
   }
   Strings expected;
-  for (const auto& key : kTenKeys) {
+  for (const auto& key : kAllKeys) {
     expected.push_back(key);
     if (key == bad.key) break;
   }
@@ -140,7 +150,71 @@ INSTANTIATE_TEST_SUITE_P(
                       BadValue{u"Enabled", core::Null{}, 13},
                       BadValue{u"Appearance", std::u16string(u"3d"), 13},
                       BadValue{u"Appearance", std::int32_t{5}, 380},
-                      BadValue{u"AutoSaveList", std::u16string(u"yes"), 13}));
+                      BadValue{u"AutoSaveList", std::u16string(u"yes"), 13},
+                      BadValue{u"AllowRemove", std::u16string(u"yes"), 13},
+                      BadValue{u"MatchAnywhere", core::Null{}, 13},
+                      BadValue{u"FilterDelay", std::u16string(u"soon"), 13},
+                      BadValue{u"FilterDelay", std::int32_t{10001}, 380},
+                      BadValue{u"FilterDelay", std::int32_t{-1}, 380},
+                      BadValue{u"ListRows", std::int16_t{0}, 380},
+                      BadValue{u"ListRows", std::int32_t{101}, 380},
+                      BadValue{u"CloseOnEscape", std::u16string(u"no"), 13}));
+
+// Every option is read before any is applied: a refused one leaves all at their defaults.
+TEST_F(ControlTest, RefusedOptionAppliesNoneOfTheOthers) {
+  SimPropertyBag bag;
+  bag.Set(u"AllowRemove", true);
+  bag.Set(u"MatchAnywhere", true);
+  bag.Set(u"FilterDelay", std::int32_t{40});
+  bag.Set(u"ListRows", std::int16_t{200});
+  EXPECT_THROW(form.Restore(bag), core::AutomationError);
+  const Zelvane& z = form.Control();
+  EXPECT_FALSE(z.AllowRemove());
+  EXPECT_FALSE(z.MatchAnywhere());
+  EXPECT_EQ(z.FilterDelay(), 150);
+  EXPECT_EQ(form.Tmr().Interval(), 150);
+}
+
+struct OptionCase {
+  const char* name;
+  void (*set)(Zelvane&);
+  core::Variant stored;
+  bool (*holds)(const Zelvane&);
+};
+
+class OptionRoundTripTest : public ControlTest, public ::testing::WithParamInterface<OptionCase> {};
+
+// Each option is stored under its key only when it is not at its default, and comes back.
+TEST_P(OptionRoundTripTest, StoresOnlyTheChangedOptionAfterTheTenKeys) {
+  Zelvane& z = form.CreateNew();
+  form.Txt().SetBackColor(0xFFFFFF);
+  form.Txt().SetForeColor(0);
+  z.SetShowButton(true);
+  GetParam().set(z);
+  SimPropertyBag bag;
+  form.Store(bag);
+  ASSERT_EQ(bag.Entries().size(), 3u);
+  EXPECT_EQ(bag.Entries()[2].first, core::FromUtf8(GetParam().name));
+  EXPECT_EQ(bag.Entries()[2].second, GetParam().stored);
+
+  support::SimForm again(machine);
+  EXPECT_TRUE(GetParam().holds(again.Restore(bag)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, OptionRoundTripTest,
+    ::testing::Values(
+        OptionCase{"AllowRemove", [](Zelvane& z) { z.SetAllowRemove(true); }, true,
+                   [](const Zelvane& z) { return z.AllowRemove(); }},
+        OptionCase{"MatchAnywhere", [](Zelvane& z) { z.SetMatchAnywhere(true); }, true,
+                   [](const Zelvane& z) { return z.MatchAnywhere(); }},
+        OptionCase{"FilterDelay", [](Zelvane& z) { z.SetFilterDelay(0); }, std::int32_t{0},
+                   [](const Zelvane& z) { return z.FilterDelay() == 0; }},
+        OptionCase{"ListRows", [](Zelvane& z) { z.SetListRows(100); }, std::int16_t{100},
+                   [](const Zelvane& z) { return z.ListRows() == 100; }},
+        OptionCase{"CloseOnEscape", [](Zelvane& z) { z.SetCloseOnEscape(true); }, true,
+                   [](const Zelvane& z) { return z.CloseOnEscape(); }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct RefusedAppearance {
   std::int32_t value;

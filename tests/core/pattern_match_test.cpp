@@ -64,6 +64,15 @@ INSTANTIATE_TEST_SUITE_P(PrefixWithTrailingStar, LikeMatchTest,
                                          MatchCase{u"AB*", u"XAB", false},
                                          MatchCase{u"[A]B*", u"ABC", true}));
 
+INSTANTIATE_TEST_SUITE_P(InfixBetweenStars, LikeMatchTest,
+                         testing::Values(MatchCase{u"*ON*", u"ON", true},
+                                         MatchCase{u"*ON*", u"LEMON", true},
+                                         MatchCase{u"*ON*", u"ONION", true},
+                                         MatchCase{u"*ON*", u"O", false},
+                                         MatchCase{u"*ON*", u"NO", false},
+                                         MatchCase{u"*[?]N*", u"A?N", true},
+                                         MatchCase{u"*[?]N*", u"AXN", false}));
+
 INSTANTIATE_TEST_SUITE_P(Digit, LikeMatchTest,
                          testing::Values(MatchCase{u"#", u"0", true},
                                          MatchCase{u"#", u"9", true},
@@ -158,28 +167,34 @@ INSTANTIATE_TEST_SUITE_P(ReversedRangeIsLiteral, LikeMatchTest,
                                          MatchCase{u"[Z-A?]", u"[Z-AX]", false},
                                          MatchCase{u"[Z-A][A-C]", u"[Z-A]B", true}));
 
-struct PrefixCase {
+struct ShapeCase {
   std::u16string pattern;
   bool plain_prefix;
+  bool plain_infix;
 };
 
-void PrintTo(const PrefixCase& c, std::ostream* os) { *os << '"' << ToUtf8(c.pattern) << '"'; }
+void PrintTo(const ShapeCase& c, std::ostream* os) { *os << '"' << ToUtf8(c.pattern) << '"'; }
 
-class PlainPrefixTest : public testing::TestWithParam<PrefixCase> {};
+class PlainShapeTest : public testing::TestWithParam<ShapeCase> {};
 
-TEST_P(PlainPrefixTest, IsRecognised) {
-  EXPECT_EQ(LikePattern(GetParam().pattern).IsPlainPrefix(), GetParam().plain_prefix);
+TEST_P(PlainShapeTest, IsRecognised) {
+  const LikePattern pattern(GetParam().pattern);
+  EXPECT_EQ(pattern.IsPlainPrefix(), GetParam().plain_prefix);
+  EXPECT_EQ(pattern.IsPlainInfix(), GetParam().plain_infix);
 }
 
-INSTANTIATE_TEST_SUITE_P(Patterns, PlainPrefixTest,
-                         testing::Values(PrefixCase{u"ABC*", true}, PrefixCase{u"*", true},
-                                         PrefixCase{u"A**", true}, PrefixCase{u"[]*", true},
-                                         PrefixCase{u"[A]*", true}, PrefixCase{u"[A*", true},
-                                         PrefixCase{u"[Z-A]*", true}, PrefixCase{u"ABC", false},
-                                         PrefixCase{u"", false}, PrefixCase{u"A*B", false},
-                                         PrefixCase{u"*A*", false}, PrefixCase{u"A?*", false},
-                                         PrefixCase{u"#*", false}, PrefixCase{u"[AB]*", false},
-                                         PrefixCase{u"[A-B]*", false}, PrefixCase{u"[!A]*", false}));
+INSTANTIATE_TEST_SUITE_P(Patterns, PlainShapeTest,
+                         testing::Values(ShapeCase{u"ABC*", true, false}, ShapeCase{u"*", true, false},
+                                         ShapeCase{u"A**", true, false}, ShapeCase{u"[]*", true, false},
+                                         ShapeCase{u"[A]*", true, false}, ShapeCase{u"[A*", true, false},
+                                         ShapeCase{u"[Z-A]*", true, false}, ShapeCase{u"ABC", false, false},
+                                         ShapeCase{u"", false, false}, ShapeCase{u"A*B", false, false},
+                                         ShapeCase{u"*A*", false, true}, ShapeCase{u"**AB**", false, true},
+                                         ShapeCase{u"*[A]B*", false, true}, ShapeCase{u"*A", false, false},
+                                         ShapeCase{u"*A*B*", false, false}, ShapeCase{u"*A?*", false, false},
+                                         ShapeCase{u"*#*", false, false}, ShapeCase{u"A?*", false, false},
+                                         ShapeCase{u"#*", false, false}, ShapeCase{u"[AB]*", false, false},
+                                         ShapeCase{u"[A-B]*", false, false}, ShapeCase{u"[!A]*", false, false}));
 
 TEST(LikePatternTest, OneCompiledPatternServesManyTexts) {
   const LikePattern pattern(u"C[AO]#*");

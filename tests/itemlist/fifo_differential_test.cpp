@@ -68,6 +68,17 @@ TEST_P(FifoDifferentialTest, AgreesWithTheReferenceAfterEveryStep) {
     } else if (roll < 722) {
       ours.Clear();
       reference.Clear();
+    } else if (roll < 800) {
+      // Removals by text (present or not, in either case) and by position.
+      if (Chance(2) || reference.Count() == 0) {
+        const std::u16string word = RandomWord();
+        ours.Remove(word);
+        reference.Remove(word);
+      } else {
+        const std::int32_t position = Pick(1, reference.Count());
+        ours.RemoveAt(position);
+        reference.RemoveAt(position);
+      }
     } else {
       // Runs of neighbouring positions in either direction, and lone reads anywhere.
       const int runLength = Chance(3) ? Pick(2, 80) : 1;

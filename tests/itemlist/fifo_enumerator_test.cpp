@@ -118,6 +118,8 @@ INSTANTIATE_TEST_SUITE_P(
                      l.Add(u"z");
                    },
                    {u"d", u"c", u"b"}},
+        ChangeCase{"RemovedUnreadItemIsSkipped", 1, [](CFifoBuffer& l) { l.Remove(u"C"); }, {u"d", u"b", u"a"}},
+        ChangeCase{"RemovedCurrentItem", 2, [](CFifoBuffer& l) { l.RemoveAt(1); }, {u"c", u"b", u"a"}},
         ChangeCase{"ClearEnds", 2, [](CFifoBuffer& l) { l.Clear(); }, {}},
         ChangeCase{"ClearThenRefillEnds", 1,
                    [](CFifoBuffer& l) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/utf.h"
+
 namespace zelvane::support {
 namespace {
 
@@ -83,6 +85,14 @@ void EventRecorder::MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X,
 }
 void EventRecorder::MouseDown(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) {
   Mouse("MouseDown", Button, Shift, X, Y);
+}
+
+void EventRecorder::RemovingItem(std::u16string& Item, bool& Cancel) {
+  log_.push_back("RemovingItem(" + core::ToUtf8(Item) + "," + (Cancel ? "True" : "False") + ")");
+  EventArgs args;
+  args.Item = &Item;
+  args.Cancel = &Cancel;
+  Dispatch("RemovingItem", args);
 }
 
 void EventRecorder::KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) { Key("KeyUp", KeyCode, Shift); }

@@ -18,6 +18,8 @@ struct EventArgs {
   std::int16_t* Button = nullptr;
   float* X = nullptr;
   float* Y = nullptr;
+  std::u16string* Item = nullptr;
+  bool* Cancel = nullptr;
 };
 
 /// A host's event sink that logs every event as "Name" or "Name(arg,...)", with the
@@ -47,6 +49,7 @@ class EventRecorder final : public host::HostEvents {
   void KeyPress(std::int16_t& KeyAscii) override;
   void KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) override;
   void ButtonClick() override;
+  void RemovingItem(std::u16string& Item, bool& Cancel) override;
 
  private:
   void Plain(const char* event);

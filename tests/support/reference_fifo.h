@@ -36,6 +36,16 @@ class ReferenceFifo {
     if (static_cast<std::int16_t>(items_.size()) > maxCount_) items_.pop_back();
   }
 
+  void Remove(const std::u16string& item) {
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+      if (textCase_.ToUpper(item) == textCase_.ToUpper(items_[i])) {
+        items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(i));
+        return;
+      }
+    }
+  }
+  void RemoveAt(std::int32_t position) { items_.erase(items_.begin() + (position - 1)); }
+
   std::u16string Item(const core::Variant& index) const {
     std::int32_t position = 0;
     try {

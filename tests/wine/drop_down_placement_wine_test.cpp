@@ -31,6 +31,7 @@ class RunTimeForm final : public host::Container {
   bool AmbientUserMode() override { return true; }
   void PropertyChanged(std::u16string_view) override {}
   std::int16_t ParentScaleMode() override { return host::vbPixels; }
+  void ControlInfoChanged() override {}
 };
 
 RECT WindowRect(HWND hwnd) {

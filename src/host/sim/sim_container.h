@@ -16,6 +16,7 @@ class SimContainer final : public host::Container {
   void PropertyChanged(std::u16string_view propertyName) override;
   /// Raises VB error 438 when the container has no ScaleMode.
   std::int16_t ParentScaleMode() override;
+  void ControlInfoChanged() override { ++controlInfoChanges_; }
 
   void SetUserMode(bool userMode) { userMode_ = userMode; }
   /// The form's ScaleMode (default vbTwips).
@@ -26,12 +27,14 @@ class SimContainer final : public host::Container {
   const std::vector<std::u16string>& PropertyChanges() const { return changes_; }
   void ClearPropertyChanges() { changes_.clear(); }
   int UserModeReads() const { return userModeReads_; }
+  int ControlInfoChanges() const { return controlInfoChanges_; }
 
  private:
   bool userMode_ = true;
   std::optional<std::int16_t> scaleMode_ = 1;
   std::vector<std::u16string> changes_;
   int userModeReads_ = 0;
+  int controlInfoChanges_ = 0;
 };
 
 }  // namespace zelvane::sim

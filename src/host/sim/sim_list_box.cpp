@@ -39,6 +39,17 @@ void SimListBox::AddItem(const std::u16string& item) {
   ++(redraw_ ? rowsAddedLoudly_ : rowsAddedQuietly_);
 }
 
+void SimListBox::RemoveItem(std::int32_t index) {
+  if (index < 0 || index >= ListCount()) core::RaiseVbError(core::VbError::InvalidArgument);
+  rows_.erase(rows_.begin() + index);
+  if (selected_ == index) {
+    selected_ = -1;
+  } else if (selected_ > index) {
+    --selected_;
+  }
+  ClampTop();
+}
+
 std::u16string SimListBox::List(std::int32_t index) const {
   return (index >= 0 && index < ListCount()) ? rows_[static_cast<std::size_t>(index)] : std::u16string();
 }

@@ -35,6 +35,9 @@ class SimListBox final : public host::ListBox, public SimWindowHandler {
   void SetVisible(bool visible) override;
   void Clear() override;
   void AddItem(const std::u16string& item) override;
+  /// As LB_DELETESTRING: a selected row that goes leaves no row selected, a later
+  /// selected row moves up with its row. An index outside the rows raises VB error 5.
+  void RemoveItem(std::int32_t index) override;
   /// "" for an index outside the rows.
   std::u16string List(std::int32_t index) const override;
   std::int32_t ListCount() const override { return static_cast<std::int32_t>(rows_.size()); }

@@ -9,11 +9,27 @@ SimTimer::SimTimer(SimDesktop& desktop) : desktop_(desktop) { desktop_.AddTimer(
 
 SimTimer::~SimTimer() { desktop_.RemoveTimer(this); }
 
-void SimTimer::Restart() { dueMs_ = desktop_.NowMs() + interval_; }
+void SimTimer::Restart() {
+  dueMs_ = desktop_.NowMs() + interval_;
+  ++*generation_;
+  if (enabled_ && interval_ == 0) QueueZeroTick();
+}
+
+void SimTimer::QueueZeroTick() {
+  const std::weak_ptr<std::uint64_t> generation = generation_;
+  desktop_.Post([this, generation, queuedAt = *generation_] {
+    const std::shared_ptr<std::uint64_t> current = generation.lock();
+    if (current && *current == queuedAt) Fire();
+  });
+}
 
 void SimTimer::SetEnabled(bool enabled) {
   enabled_ = enabled;
-  if (enabled_) Restart();
+  if (enabled_) {
+    Restart();
+  } else {
+    ++*generation_;
+  }
 }
 
 void SimTimer::SetInterval(std::int32_t milliseconds) {
@@ -25,6 +41,7 @@ void SimTimer::SetInterval(std::int32_t milliseconds) {
 void SimTimer::Fire() {
   dueMs_ += interval_;
   ++ticks_;
+  if (interval_ == 0) QueueZeroTick();
   if (events_ != nullptr) events_->tmr_Timer();
 }
 

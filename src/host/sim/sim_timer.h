@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 #include "host/timer.h"
 
@@ -9,8 +10,8 @@ class SimDesktop;
 
 /// A timer on the desktop's virtual clock. Enabling it (or changing the interval
 /// while enabled) starts a fresh interval from NowMs(); it then ticks every
-/// interval while enabled. An interval of 0 never ticks, as in VB; intervals
-/// outside 0..65535 raise VB error 380.
+/// interval while enabled. An interval of 0 ticks from the desktop's queue, at the
+/// next pass and at each pass after it; intervals outside 0..65535 raise VB error 380.
 class SimTimer final : public host::Timer {
  public:
   explicit SimTimer(SimDesktop& desktop);
@@ -24,8 +25,9 @@ class SimTimer final : public host::Timer {
   std::int32_t Interval() const override { return interval_; }
   void SetInterval(std::int32_t milliseconds) override;
 
-  /// Whether the timer will tick, and when (virtual ms); DueMs is meaningful only
-  /// while Active.
+  /// Whether the timer will tick on the clock, and when (virtual ms); DueMs is
+  /// meaningful only while Active. A timer of interval 0 is not Active: it ticks
+  /// from the queue.
   bool Active() const { return enabled_ && interval_ > 0; }
   std::int64_t DueMs() const { return dueMs_; }
   /// Ticks so far.
@@ -36,6 +38,9 @@ class SimTimer final : public host::Timer {
 
  private:
   void Restart();
+  /// Queues the tick of an enabled timer of interval 0; a tick queued before the
+  /// timer changed (or went) does nothing.
+  void QueueZeroTick();
 
   SimDesktop& desktop_;
   host::TimerEvents* events_ = nullptr;
@@ -43,6 +48,8 @@ class SimTimer final : public host::Timer {
   std::int32_t interval_ = 0;
   std::int64_t dueMs_ = 0;
   int ticks_ = 0;
+  // Bumped at every restart; shared with queued ticks, which outlive the timer.
+  std::shared_ptr<std::uint64_t> generation_ = std::make_shared<std::uint64_t>(0);
 };
 
 }  // namespace zelvane::sim

@@ -58,6 +58,10 @@ void Win32ListBox::AddItem(const std::u16string& item) {
   if (row == LB_ERRSPACE) throw std::bad_alloc();
 }
 
+void Win32ListBox::RemoveItem(std::int32_t index) {
+  ::SendMessageW(window_.get(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+}
+
 std::u16string Win32ListBox::List(std::int32_t index) const {
   const LRESULT length = ::SendMessageW(window_.get(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
   if (length < 0) return {};

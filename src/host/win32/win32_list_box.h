@@ -34,6 +34,7 @@ class Win32ListBox final : public host::ListBox, private SubclassHandler {
   void Clear() override;
   /// Appends; running out of memory is std::bad_alloc.
   void AddItem(const std::u16string& item) override;
+  void RemoveItem(std::int32_t index) override;
   /// The row's text; "" for a row that does not exist.
   std::u16string List(std::int32_t index) const override;
   std::int32_t ListCount() const override;

@@ -220,12 +220,16 @@ LRESULT Win32TextBox::OnDoubleClick(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
   return ::IsWindow(hwnd) ? WindowSubclass::CallNext(hwnd, msg, wParam, lParam) : 0;
 }
 
+bool Win32TextBox::ClaimedKey(const MSG& msg) const {
+  return msg.message == WM_KEYDOWN && events_ && events_->txt_ClaimsKey(static_cast<std::int16_t>(msg.wParam));
+}
+
 LRESULT Win32TextBox::OnGetDlgCode(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   LRESULT code = WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
   // Asked about one key at a time: only Enter, Up and Down are claimed, so Tab
   // still moves the focus in a dialog.
   const auto* pending = reinterpret_cast<const MSG*>(lParam);
-  if (pending && IsListKey(*pending)) code |= DLGC_WANTMESSAGE;
+  if (pending && (IsListKey(*pending) || ClaimedKey(*pending))) code |= DLGC_WANTMESSAGE;
   return code;
 }
 

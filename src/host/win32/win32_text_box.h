@@ -76,6 +76,7 @@ class Win32TextBox final : public host::TextBox, private SubclassHandler {
   LRESULT OnMouseMove(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnDoubleClick(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnGetDlgCode(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  bool ClaimedKey(const MSG& msg) const;
   LRESULT OnCommand(WPARAM wParam);
 
   host::ControlOwner& owner_;  // first: the subclass sends it messages from the start

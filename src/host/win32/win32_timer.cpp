@@ -10,6 +10,7 @@ namespace {
 
 constexpr std::int32_t kMaxInterval = 65535;
 constexpr UINT_PTR kTimerId = 1;
+constexpr UINT kZeroTick = WM_APP + 1;
 
 HWND CreateTimerWindow() {
   HWND hwnd = ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ThisModule(), nullptr);
@@ -39,7 +40,11 @@ void Win32Timer::SetInterval(std::int32_t milliseconds) {
 void Win32Timer::Apply(bool enabled, std::int32_t interval) {
   HWND hwnd = window_.get();
   if (!hwnd) return;
-  if (enabled && interval > 0) {
+  ++generation_;
+  if (enabled && interval == 0) {
+    ::KillTimer(hwnd, kTimerId);
+    if (!PostZeroTick()) RaiseLastError(u"PostMessageW");
+  } else if (enabled) {
     // Setting a timer that exists already replaces it: the interval starts afresh.
     if (!::SetTimer(hwnd, kTimerId, static_cast<UINT>(interval), nullptr)) RaiseLastError(u"SetTimer");
   } else {
@@ -47,7 +52,20 @@ void Win32Timer::Apply(bool enabled, std::int32_t interval) {
   }
 }
 
+bool Win32Timer::PostZeroTick() { return ::PostMessageW(window_.get(), kZeroTick, generation_, 0) != FALSE; }
+
+LRESULT Win32Timer::OnZeroTick(WPARAM generation) {
+  if (generation != generation_ || !enabled_ || interval_ != 0) return 0;
+  // The next tick is posted before this one runs: a handler that disables the
+  // timer makes it stale. A full queue only loses the ticks after this one.
+  PostZeroTick();
+  const host::ControlHold hold(owner_);
+  if (events_) events_->tmr_Timer();
+  return 0;
+}
+
 LRESULT Win32Timer::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == kZeroTick) return OnZeroTick(wParam);
   if (msg != WM_TIMER || wParam != kTimerId) return WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
   // The refill of a tick raises events in which the host may close the control.
   const host::ControlHold hold(owner_);

@@ -26,19 +26,24 @@ class Win32Timer final : public host::Timer, private SubclassHandler {
   /// Enabling starts a fresh interval, also when the timer was enabled already.
   void SetEnabled(bool enabled) override;
   std::int32_t Interval() const override { return interval_; }
-  /// 0 to 65535 milliseconds (0 never ticks); anything else is VB error 380.
-  /// A running timer starts the new interval afresh.
+  /// 0 to 65535 milliseconds; anything else is VB error 380. A running timer
+  /// starts the new interval afresh. 0 ticks from a posted message, at the next
+  /// pass of the message loop (SetTimer would wait its minimum of 10 ms).
   void SetInterval(std::int32_t milliseconds) override;
 
  private:
   LRESULT OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
   void Apply(bool enabled, std::int32_t interval);
+  bool PostZeroTick();
+  LRESULT OnZeroTick(WPARAM generation);
 
   host::ControlOwner& owner_;
   SubclassedWindow window_;
   host::TimerEvents* events_ = nullptr;  // the control; none while it is being built
   bool enabled_ = false;
   std::int32_t interval_ = 0;
+  // Bumped at every Apply: a posted tick of an earlier setting does nothing.
+  WPARAM generation_ = 0;
 };
 
 }  // namespace zelvane::win32

@@ -152,13 +152,34 @@ TEST_F(LoopTest, APassAdvancesTheClockByItsDurationAndFiresDueTimers) {
   EXPECT_EQ(desktop.NowMs(), 180);
 }
 
-TEST_F(LoopTest, ZeroIntervalNeverTicksAndBadIntervalsAreRefused) {
+TEST_F(LoopTest, ZeroIntervalTicksOncePerPassAndBadIntervalsAreRefused) {
   SimTimer timer(desktop);
   timer.SetEnabled(true);
-  desktop.Advance(1000);
   EXPECT_EQ(timer.TickCount(), 0);
+  desktop.DoEvents();
+  EXPECT_EQ(timer.TickCount(), 1);
+  desktop.DoEvents();
+  EXPECT_EQ(timer.TickCount(), 2);
+  // A re-enabled timer's earlier tick is stale: one tick per pass still.
+  timer.SetEnabled(true);
+  desktop.DoEvents();
+  EXPECT_EQ(timer.TickCount(), 3);
+  timer.SetEnabled(false);
+  desktop.DoEvents();
+  desktop.Advance(1000);
+  EXPECT_EQ(timer.TickCount(), 3);
   EXPECT_THROW(timer.SetInterval(-1), core::AutomationError);
   EXPECT_THROW(timer.SetInterval(65536), core::AutomationError);
+}
+
+TEST_F(LoopTest, ZeroTickQueuedByATimerThatWentDoesNothing) {
+  {
+    SimTimer timer(desktop);
+    timer.SetEnabled(true);
+  }
+  EXPECT_EQ(desktop.PendingCount(), 1u);
+  desktop.DoEvents();
+  EXPECT_EQ(desktop.PendingCount(), 0u);
 }
 
 TEST_F(LoopTest, PostedInputRunsAtTheNextPass) {
