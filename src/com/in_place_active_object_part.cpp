@@ -36,7 +36,11 @@ HRESULT STDMETHODCALLTYPE InPlaceActiveObjectPart::TranslateAccelerator(LPMSG ms
   if (!msg) return E_POINTER;
   const bool keyMessage = msg->message == WM_KEYDOWN || msg->message == WM_KEYUP;
   const HWND editor = impl_from().Services().EditorWindow();
-  if (!keyMessage || !IsTextBoxKey(msg->wParam) || msg->hwnd != editor || GetFocus() != editor) return S_FALSE;
+  // Escape is the control's only while it closes the open drop-down.
+  const bool claimed = msg->wParam == VK_ESCAPE && impl_from().Control().ClaimsEscape();
+  if (!keyMessage || !(IsTextBoxKey(msg->wParam) || claimed) || msg->hwnd != editor || GetFocus() != editor) {
+    return S_FALSE;
+  }
   TranslateMessage(msg);
   DispatchMessageW(msg);
   return S_OK;

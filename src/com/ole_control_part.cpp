@@ -9,7 +9,8 @@ HRESULT STDMETHODCALLTYPE OleControlPart::GetControlInfo(CONTROLINFO* info) {
   info->cb = sizeof *info;
   info->hAccel = nullptr;
   info->cAccel = 0;
-  info->dwFlags = 0;
+  // Asked again (OnControlInfoChanged) whenever the open drop-down claims Escape or gives it back.
+  info->dwFlags = impl_from().Control().ClaimsEscape() ? CTRLINFO_EATS_ESCAPE : 0;
   return S_OK;
 }
 

@@ -5,7 +5,7 @@
 namespace zelvane::com {
 
 HRESULT STDMETHODCALLTYPE SupportErrorInfoPart::InterfaceSupportsErrorInfo(REFIID riid) {
-  return riid == IID__Zelvane || riid == IID_IDispatch ? S_OK : S_FALSE;
+  return riid == IID__Zelvane2 || riid == IID__Zelvane || riid == IID_IDispatch ? S_OK : S_FALSE;
 }
 
 }  // namespace zelvane::com

@@ -56,7 +56,7 @@ HRESULT STDMETHODCALLTYPE ZelvaneDispatch::GetIDsOfNames(REFIID riid, LPOLESTR* 
 HRESULT STDMETHODCALLTYPE ZelvaneDispatch::Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPARAMS* params,
                                                  VARIANT* result, EXCEPINFO* exception, UINT* argError) {
   if (riid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
-  return impl_from().DispatchTypeInfo().Invoke(static_cast<_Zelvane*>(this), id, flags, params, result, exception,
+  return impl_from().DispatchTypeInfo().Invoke(static_cast<_Zelvane2*>(this), id, flags, params, result, exception,
                                                argError);
 }
 
@@ -178,6 +178,40 @@ HRESULT STDMETHODCALLTYPE ZelvaneDispatch::ClearList() {
 }
 HRESULT STDMETHODCALLTYPE ZelvaneDispatch::AddCurrentItem() {
   return Call([](control::Zelvane& c) { c.AddCurrentItem(); });
+}
+
+HRESULT STDMETHODCALLTYPE ZelvaneDispatch::get_AllowRemove(VARIANT_BOOL* value) {
+  return Get(value, [](control::Zelvane& c) { return ToVariantBool(c.AllowRemove()); });
+}
+HRESULT STDMETHODCALLTYPE ZelvaneDispatch::put_AllowRemove(VARIANT_BOOL value) {
+  return Call([&](control::Zelvane& c) { c.SetAllowRemove(value != VARIANT_FALSE); });
+}
+HRESULT STDMETHODCALLTYPE ZelvaneDispatch::RemoveItem(LONG Index) {
+  return Call([&](control::Zelvane& c) { c.RemoveItem(Index); });
+}
+HRESULT STDMETHODCALLTYPE ZelvaneDispatch::get_MatchAnywhere(VARIANT_BOOL* value) {
+  return Get(value, [](control::Zelvane& c) { return ToVariantBool(c.MatchAnywhere()); });
+}
+HRESULT STDMETHODCALLTYPE ZelvaneDispatch::put_MatchAnywhere(VARIANT_BOOL value) {
+  return Call([&](control::Zelvane& c) { c.SetMatchAnywhere(value != VARIANT_FALSE); });
+}
+HRESULT STDMETHODCALLTYPE ZelvaneDispatch::get_FilterDelay(LONG* value) {
+  return Get(value, [](control::Zelvane& c) { return static_cast<LONG>(c.FilterDelay()); });
+}
+HRESULT STDMETHODCALLTYPE ZelvaneDispatch::put_FilterDelay(LONG value) {
+  return Call([&](control::Zelvane& c) { c.SetFilterDelay(value); });
+}
+HRESULT STDMETHODCALLTYPE ZelvaneDispatch::get_ListRows(short* value) {
+  return Get(value, [](control::Zelvane& c) { return c.ListRows(); });
+}
+HRESULT STDMETHODCALLTYPE ZelvaneDispatch::put_ListRows(short value) {
+  return Call([&](control::Zelvane& c) { c.SetListRows(value); });
+}
+HRESULT STDMETHODCALLTYPE ZelvaneDispatch::get_CloseOnEscape(VARIANT_BOOL* value) {
+  return Get(value, [](control::Zelvane& c) { return ToVariantBool(c.CloseOnEscape()); });
+}
+HRESULT STDMETHODCALLTYPE ZelvaneDispatch::put_CloseOnEscape(VARIANT_BOOL value) {
+  return Call([&](control::Zelvane& c) { c.SetCloseOnEscape(value != VARIANT_FALSE); });
 }
 
 }  // namespace zelvane::com

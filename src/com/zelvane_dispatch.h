@@ -6,9 +6,10 @@ namespace zelvane::com {
 
 class ZelvaneObject;
 
-/// _Zelvane, the control's dual automation interface: IDispatch through the
-/// type information, every member a call into the portable control.
-class ZelvaneDispatch final : public EmbeddedInterface<_Zelvane, ZelvaneObject> {
+/// _Zelvane2 (and through it _Zelvane, whose members it begins with), the
+/// control's dual automation interface: IDispatch through the type information,
+/// every member a call into the portable control.
+class ZelvaneDispatch final : public EmbeddedInterface<_Zelvane2, ZelvaneObject> {
  public:
   using EmbeddedInterface::EmbeddedInterface;
 
@@ -57,6 +58,17 @@ class ZelvaneDispatch final : public EmbeddedInterface<_Zelvane, ZelvaneObject> 
   HRESULT STDMETHODCALLTYPE ListFromCollection(IDispatch* col) override;
   HRESULT STDMETHODCALLTYPE ClearList() override;
   HRESULT STDMETHODCALLTYPE AddCurrentItem() override;
+  HRESULT STDMETHODCALLTYPE get_AllowRemove(VARIANT_BOOL* value) override;
+  HRESULT STDMETHODCALLTYPE put_AllowRemove(VARIANT_BOOL value) override;
+  HRESULT STDMETHODCALLTYPE RemoveItem(LONG Index) override;
+  HRESULT STDMETHODCALLTYPE get_MatchAnywhere(VARIANT_BOOL* value) override;
+  HRESULT STDMETHODCALLTYPE put_MatchAnywhere(VARIANT_BOOL value) override;
+  HRESULT STDMETHODCALLTYPE get_FilterDelay(LONG* value) override;
+  HRESULT STDMETHODCALLTYPE put_FilterDelay(LONG value) override;
+  HRESULT STDMETHODCALLTYPE get_ListRows(short* value) override;
+  HRESULT STDMETHODCALLTYPE put_ListRows(short value) override;
+  HRESULT STDMETHODCALLTYPE get_CloseOnEscape(VARIANT_BOOL* value) override;
+  HRESULT STDMETHODCALLTYPE put_CloseOnEscape(VARIANT_BOOL value) override;
 
  private:
   /// Runs one member on the control behind the COM edge.

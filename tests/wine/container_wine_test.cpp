@@ -27,7 +27,7 @@ using zelvane::win32::unique_hwnd;
 
 // __Zelvane's dispatch ids.
 constexpr DISPID kChange = 2, kListClick = 3, kDropDownList = 4, kCloseUpList = 5, kMouseUp = 8, kKeyUp = 10,
-                 kKeyPress = 11, kKeyDown = 12, kButtonClick = 13;
+                 kKeyPress = 11, kKeyDown = 12, kButtonClick = 13, kRemovingItem = 14;
 
 /// Dispatches messages until `done`; the bound on waits only guards against a hang.
 bool PumpUntil(const std::function<bool()>& done, int waits = 250) {
@@ -61,6 +61,8 @@ class EventSink final : public StackObject<IDispatch> {
   short replaceKeyAscii = 0;  // KeyAscii to hand back instead of the typed one, 0 none
   DISPID handled = 0;          // the event `handler` runs for, 0 none
   std::function<void()> handler;
+  std::wstring removing;             // RemovingItem's Item, as it came
+  VARIANT_BOOL cancelRemoval = VARIANT_FALSE;  // handed back as RemovingItem's Cancel
 
   int Count(DISPID id) const { return static_cast<int>(std::count(events.begin(), events.end(), id)); }
 
@@ -84,6 +86,11 @@ class EventSink final : public StackObject<IDispatch> {
     if (id == kKeyPress && replaceKeyAscii && params->cArgs == 1 &&
         V_VT(&params->rgvarg[0]) == (VT_BYREF | VT_I2)) {
       *V_I2REF(&params->rgvarg[0]) = replaceKeyAscii;
+    }
+    if (id == kRemovingItem && params->cArgs == 2 && V_VT(&params->rgvarg[1]) == VT_BSTR &&
+        V_VT(&params->rgvarg[0]) == (VT_BYREF | VT_BOOL)) {
+      removing = V_BSTR(&params->rgvarg[1]);
+      *V_BOOLREF(&params->rgvarg[0]) = cancelRemoval;
     }
     if (id == handled && handler) handler();
     return S_OK;
@@ -221,7 +228,10 @@ class TestSite final
   HRESULT STDMETHODCALLTYPE OnPosRectChange(LPCRECT) override { return S_OK; }
 
   // IOleControlSite: twips for the container's unit.
-  HRESULT STDMETHODCALLTYPE OnControlInfoChanged() override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE OnControlInfoChanged() override {
+    ++controlInfoChanges;
+    return S_OK;
+  }
   HRESULT STDMETHODCALLTYPE LockInPlaceActive(BOOL) override { return S_OK; }
   HRESULT STDMETHODCALLTYPE GetExtendedControl(IDispatch** extended) override {
     *extended = nullptr;
@@ -261,6 +271,7 @@ class TestSite final
   int inPlaceActivations = 0;
   int inPlaceDeactivations = 0;
   int transforms = 0;
+  int controlInfoChanges = 0;
 
  private:
   unique_hwnd window_;
@@ -299,6 +310,7 @@ class Control {
     EXPECT_EQ(clsid, CLSID_Zelvane);
     EXPECT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID__Zelvane, z.put_void()), S_OK);
     ole = z.query<IOleObject>();
+    z2 = z.query<_Zelvane2>();
     if (site) ole->SetClientSite(site);
     Connect(DIID___Zelvane, &events, eventsCookie_, eventsPoint_);
     Connect(IID_IPropertyNotifySink, &notices, noticesCookie_, noticesPoint_);
@@ -316,6 +328,7 @@ class Control {
     ole->Close(OLECLOSE_NOSAVE);
     ole->SetClientSite(nullptr);
     ole.reset();
+    z2.reset();
     z.reset();
   }
 
@@ -359,7 +372,8 @@ class Control {
     return result;
   }
 
-  com_ptr<_Zelvane> z;
+  com_ptr<_Zelvane> z;    // as programs built against the first type library see it
+  com_ptr<_Zelvane2> z2;  // the members that came with version 1.1
   com_ptr<IOleObject> ole;
   EventSink events;
   NotifySink notices;
@@ -607,6 +621,9 @@ TEST_F(ContainerTest, ErrorsReachTheClientWithSourceAndDescription) {
   EXPECT_EQ(control.z->get_List(0, &item), static_cast<HRESULT>(0x800A0000 + 5010));
 }
 
+const std::vector<std::wstring> kTenKeys{L"SaveOnReturn", L"RegKey",  L"MaxCount", L"ShowButton", L"Font",
+                                         L"BackColor",    L"ForeColor", L"Enabled", L"Appearance", L"AutoSaveList"};
+
 void Configure(Control& control) {
   control.z->put_MaxCount(7);
   control.z->put_ShowButton(VARIANT_TRUE);
@@ -668,9 +685,7 @@ TEST_F(ContainerTest, PropertyBagRoundTripKeepsTheTenKeysInOrder) {
     Configure(first);
     ASSERT_EQ(first.z.query<IPersistPropertyBag>()->Save(&bag, TRUE, TRUE), S_OK);
   }
-  EXPECT_EQ(bag.order, (std::vector<std::wstring>{L"SaveOnReturn", L"RegKey", L"MaxCount", L"ShowButton", L"Font",
-                                                  L"BackColor", L"ForeColor", L"Enabled", L"Appearance",
-                                                  L"AutoSaveList"}));
+  EXPECT_EQ(bag.order, kTenKeys);
   Control second;
   ASSERT_EQ(second.z.query<IPersistPropertyBag>()->Load(&bag, nullptr), S_OK);
   ExpectConfigured(second);
@@ -1007,5 +1022,339 @@ INSTANTIATE_TEST_SUITE_P(Registry, StoredListTest,
                                            StoredList{"ExpandableWithoutNull", REG_EXPAND_SZ, false},
                                            StoredList{"StringWithNull", REG_SZ, true}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ContainerTest, TheNewInterfaceExtendsTheOldOneOnOneObject) {
+  Control control;
+  ASSERT_TRUE(control.z2);
+  EXPECT_EQ(control.z2.query<IUnknown>().get(), control.z.query<IUnknown>().get());
+  EXPECT_EQ(static_cast<IUnknown*>(control.z2.get()), static_cast<IUnknown*>(control.z.get()))
+      << "_Zelvane2 begins with _Zelvane's members";
+  com_ptr<ITypeInfo> info;
+  ASSERT_EQ(control.z->GetTypeInfo(0, 0, info.put()), S_OK);
+  TYPEATTR* attributes = nullptr;
+  ASSERT_EQ(info->GetTypeAttr(&attributes), S_OK);
+  EXPECT_EQ(attributes->guid, IID__Zelvane2);
+  info->ReleaseTypeAttr(attributes);
+  // Late binding finds the old members and the new ones alike.
+  for (const wchar_t* name : {L"MaxCount", L"AllowRemove", L"RemoveItem", L"CloseOnEscape"}) {
+    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+    DISPID id = DISPID_UNKNOWN;
+    EXPECT_EQ(control.z->GetIDsOfNames(IID_NULL, names, 1, 0, &id), S_OK) << name;
+  }
+  EXPECT_EQ(control.z.query<ISupportErrorInfo>()->InterfaceSupportsErrorInfo(IID__Zelvane2), S_OK);
+  com_ptr<ITypeLib> library;
+  EXPECT_EQ(LoadRegTypeLib(LIBID_ZelvaneTextBox, 1, 1, 0x409, library.put()), S_OK) << "type library 1.1";
+}
+
+// Each option is stored in the bag after the ten keys, and in the stream, only when changed.
+struct OptionKey {
+  const wchar_t* name;
+  void (*set)(_Zelvane2&);
+  bool (*holds)(_Zelvane2&);
+};
+
+void PrintTo(const OptionKey& key, std::ostream* os) { *os << std::string(key.name, key.name + wcslen(key.name)); }
+
+class OptionKeyTest : public ContainerTest, public ::testing::WithParamInterface<OptionKey> {};
+
+TEST_P(OptionKeyTest, RoundTripsThroughTheBagAndTheStream) {
+  const OptionKey& key = GetParam();
+  MemoryBag bag;
+  com_ptr<IStream> stream;
+  ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, stream.put()), S_OK);
+  {
+    Control first;
+    first.InitNew();
+    key.set(*first.z2.get());
+    ASSERT_EQ(first.z.query<IPersistPropertyBag>()->Save(&bag, TRUE, TRUE), S_OK);
+    ASSERT_EQ(first.z.query<IPersistStreamInit>()->Save(stream.get(), TRUE), S_OK);
+  }
+  std::vector<std::wstring> keys = kTenKeys;
+  keys.push_back(key.name);
+  EXPECT_EQ(bag.order, keys);
+  Control fromBag;
+  ASSERT_EQ(fromBag.z.query<IPersistPropertyBag>()->Load(&bag, nullptr), S_OK);
+  EXPECT_TRUE(key.holds(*fromBag.z2.get()));
+  stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
+  Control fromStream;
+  ASSERT_EQ(fromStream.z.query<IPersistStreamInit>()->Load(stream.get()), S_OK);
+  EXPECT_TRUE(key.holds(*fromStream.z2.get()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, OptionKeyTest,
+    ::testing::Values(
+        OptionKey{L"AllowRemove", [](_Zelvane2& z) { z.put_AllowRemove(VARIANT_TRUE); },
+                  [](_Zelvane2& z) {
+                    VARIANT_BOOL value = 0;
+                    return z.get_AllowRemove(&value) == S_OK && value == VARIANT_TRUE;
+                  }},
+        OptionKey{L"MatchAnywhere", [](_Zelvane2& z) { z.put_MatchAnywhere(VARIANT_TRUE); },
+                  [](_Zelvane2& z) {
+                    VARIANT_BOOL value = 0;
+                    return z.get_MatchAnywhere(&value) == S_OK && value == VARIANT_TRUE;
+                  }},
+        OptionKey{L"FilterDelay", [](_Zelvane2& z) { z.put_FilterDelay(0); },
+                  [](_Zelvane2& z) {
+                    LONG value = -1;
+                    return z.get_FilterDelay(&value) == S_OK && value == 0;
+                  }},
+        OptionKey{L"ListRows", [](_Zelvane2& z) { z.put_ListRows(12); },
+                  [](_Zelvane2& z) {
+                    short value = 0;
+                    return z.get_ListRows(&value) == S_OK && value == 12;
+                  }},
+        OptionKey{L"CloseOnEscape", [](_Zelvane2& z) { z.put_CloseOnEscape(VARIANT_TRUE); },
+                  [](_Zelvane2& z) {
+                    VARIANT_BOOL value = 0;
+                    return z.get_CloseOnEscape(&value) == S_OK && value == VARIANT_TRUE;
+                  }}),
+    [](const auto& info) {
+      return std::string(info.param.name, info.param.name + wcslen(info.param.name));
+    });
+
+/// The bytes of a stream, from its start.
+std::string StreamBytes(IStream& stream) {
+  STATSTG stat{};
+  stream.Stat(&stat, STATFLAG_NONAME);
+  std::string bytes(static_cast<std::size_t>(stat.cbSize.QuadPart), '\0');
+  stream.Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
+  ULONG read = 0;
+  stream.Read(bytes.data(), static_cast<ULONG>(bytes.size()), &read);
+  return bytes;
+}
+
+/// A stored form as the build before the options wrote it into a stream: its
+/// header, then the ten keys with their kinds, written out here byte by byte.
+std::string FormStreamBeforeTheOptions() {
+  std::string bytes("ZVTB\x01\x00\x00\x00", 8);
+  const auto put = [&bytes](const void* data, std::size_t size) {
+    bytes.append(static_cast<const char*>(data), size);
+  };
+  const auto u32 = [&put](std::uint32_t value) { put(&value, 4); };
+  const auto entry = [&](std::wstring_view name, std::uint16_t kind, const std::string& payload) {
+    u32(static_cast<std::uint32_t>(name.size()));
+    put(name.data(), name.size() * sizeof(wchar_t));
+    put(&kind, 2);
+    u32(static_cast<std::uint32_t>(payload.size()));
+    bytes += payload;
+  };
+  const auto i4 = [](std::int32_t value) { return std::string(reinterpret_cast<const char*>(&value), 4); };
+  const std::wstring regKey = L"1A2B-4542943750000-1788";
+  // A control's font as OleSaveToStream writes it (the face the system realised).
+  Control fresh;
+  fresh.InitNew();
+  com_ptr<IFontDisp> font;
+  fresh.z->get_Font(font.put());
+  com_ptr<IStream> fontStream;
+  CreateStreamOnHGlobal(nullptr, TRUE, fontStream.put());
+  OleSaveToStream(font.query<IPersistStream>().get(), fontStream.get());
+
+  u32(10);
+  entry(L"SaveOnReturn", 2, std::string(1, '\0'));
+  entry(L"RegKey", 6, std::string(reinterpret_cast<const char*>(regKey.data()), regKey.size() * sizeof(wchar_t)));
+  entry(L"MaxCount", 4, i4(25));
+  entry(L"ShowButton", 2, std::string(1, '\1'));
+  entry(L"Font", 7, StreamBytes(*fontStream.get()));
+  entry(L"BackColor", 4, i4(0x123456));
+  entry(L"ForeColor", 4, i4(0));
+  entry(L"Enabled", 2, std::string(1, '\1'));
+  entry(L"Appearance", 4, i4(0));
+  entry(L"AutoSaveList", 2, std::string(1, '\1'));
+  return bytes;
+}
+
+void ExpectOptionsAtTheirDefaults(_Zelvane2& z) {
+  VARIANT_BOOL allowRemove = -1, matchAnywhere = -1, closeOnEscape = -1;
+  LONG delay = 0;
+  short rows = 0;
+  z.get_AllowRemove(&allowRemove);
+  z.get_MatchAnywhere(&matchAnywhere);
+  z.get_CloseOnEscape(&closeOnEscape);
+  z.get_FilterDelay(&delay);
+  z.get_ListRows(&rows);
+  EXPECT_EQ(allowRemove, VARIANT_FALSE);
+  EXPECT_EQ(matchAnywhere, VARIANT_FALSE);
+  EXPECT_EQ(closeOnEscape, VARIANT_FALSE);
+  EXPECT_EQ(delay, 150);
+  EXPECT_EQ(rows, 7);
+}
+
+// A form stored before the options came loads as it did and is stored back as it was.
+TEST_F(ContainerTest, FormStoredBeforeTheOptionsLoadsAndIsStoredBackUnchanged) {
+  const std::string before = FormStreamBeforeTheOptions();
+  com_ptr<IStream> stream;
+  ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, stream.put()), S_OK);
+  stream->Write(before.data(), static_cast<ULONG>(before.size()), nullptr);
+  stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
+  Control fromStream;
+  ASSERT_EQ(fromStream.z.query<IPersistStreamInit>()->Load(stream.get()), S_OK);
+  LONG maxCount = 0;
+  fromStream.z->get_MaxCount(&maxCount);
+  EXPECT_EQ(maxCount, 25);
+  ExpectOptionsAtTheirDefaults(*fromStream.z2.get());
+  com_ptr<IStream> again;
+  ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, again.put()), S_OK);
+  ASSERT_EQ(fromStream.z.query<IPersistStreamInit>()->Save(again.get(), TRUE), S_OK);
+  EXPECT_EQ(StreamBytes(*again.get()), before) << "byte for byte";
+
+  // The same form in a property bag: the ten keys only, and the same values back.
+  MemoryBag bag;
+  ASSERT_EQ(fromStream.z.query<IPersistPropertyBag>()->Save(&bag, TRUE, TRUE), S_OK);
+  ASSERT_EQ(bag.order, kTenKeys);
+  Control fromBag;
+  ASSERT_EQ(fromBag.z.query<IPersistPropertyBag>()->Load(&bag, nullptr), S_OK);
+  ExpectOptionsAtTheirDefaults(*fromBag.z2.get());
+  MemoryBag back;
+  ASSERT_EQ(fromBag.z.query<IPersistPropertyBag>()->Save(&back, TRUE, TRUE), S_OK);
+  ASSERT_EQ(back.order, kTenKeys);
+  for (const std::wstring& key : kTenKeys) {
+    if (key == L"Font") continue;  // an object: compared by its stream above
+    EXPECT_EQ(VarCmp(&bag.values[key], &back.values[key], 0, 0), static_cast<HRESULT>(VARCMP_EQ))
+        << std::string(key.begin(), key.end());
+  }
+}
+
+/// Presses a key with Shift held, on the keyboard.
+void PressShifted(WORD key) {
+  INPUT input[4] = {};
+  for (INPUT& one : input) one.type = INPUT_KEYBOARD;
+  input[0].ki.wVk = input[3].ki.wVk = VK_SHIFT;
+  input[1].ki.wVk = input[2].ki.wVk = key;
+  input[1].ki.dwFlags = input[2].ki.dwFlags = KEYEVENTF_EXTENDEDKEY;
+  input[2].ki.dwFlags |= KEYEVENTF_KEYUP;
+  input[3].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(4, input, sizeof(INPUT));
+}
+
+TEST_F(ContainerTest, ShiftDeleteRemovesTheEntryFromTheSavedList) {
+  MemoryBag bag;
+  {
+    Control placed;
+    placed.InitNew();
+    placed.z2->put_AllowRemove(VARIANT_TRUE);
+    placed.z.query<IPersistPropertyBag>()->Save(&bag, TRUE, TRUE);
+  }
+  const std::wstring key = V_BSTR(&bag.values[L"RegKey"]);
+  const wchar_t* const lists = L"Software\\VB and VBA Program Settings\\Zelvane\\Lists";
+  const std::wstring stored = L"apple\r\napricot\r\nbanana";
+  ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, lists, key.c_str(), REG_SZ, stored.c_str(),
+                            static_cast<DWORD>((stored.size() + 1) * sizeof(wchar_t))),
+            ERROR_SUCCESS);
+  TestSite site;
+  {
+    Control run(&site);
+    ASSERT_EQ(run.z.query<IPersistPropertyBag>()->Load(&bag, nullptr), S_OK);
+    run.Activate(site);
+    SetForegroundWindow(site.window());
+    SetFocus(run.Editor());
+    PressKey('A');
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(run.List()) != FALSE; }));
+    ASSERT_EQ(ListRow(run.List(), 0), L"apple");
+    PressKey(VK_DOWN);
+    ASSERT_TRUE(PumpUntil([&] { return SendMessageW(run.List(), LB_GETCURSEL, 0, 0) == 0; }));
+    SendMessageW(run.Editor(), EM_SETSEL, 0, -1);  // what a cut would take
+    PressShifted(VK_DELETE);
+    ASSERT_TRUE(PumpUntil([&] { return run.Count() == 2; })) << "the entry leaves the list";
+    EXPECT_EQ(run.events.removing, L"apple");
+    EXPECT_EQ(ListRow(run.List(), 0), L"apricot");
+    EXPECT_EQ(SendMessageW(run.List(), LB_GETCURSEL, 0, 0), 0) << "the next row is highlighted";
+    EXPECT_EQ(run.Text(), L"a") << "the press cut nothing";
+  }
+  wchar_t saved[64] = {};
+  DWORD savedBytes = sizeof saved;
+  ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, lists, key.c_str(), RRF_RT_REG_SZ, nullptr, saved, &savedBytes),
+            ERROR_SUCCESS);
+  EXPECT_STREQ(saved, L"apricot\r\nbanana");
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, lists, key.c_str());
+}
+
+// A dialog-style host: the active object's accelerators first (or not at all),
+// then the dialog keys, among them Escape for the Cancel button.
+enum class KeyRoute { AcceleratorThenDialog, DialogOnly };
+
+struct EscapeCase {
+  const char* name;
+  bool closeOnEscape;
+  bool open;
+  KeyRoute route;
+  bool cancelFires;
+};
+
+class EscapeTest : public ContainerTest, public ::testing::WithParamInterface<EscapeCase> {
+ protected:
+  static int cancels;
+  static WNDPROC formProc;
+  static LRESULT CALLBACK CountingCancels(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_COMMAND && LOWORD(wParam) == IDCANCEL) ++cancels;
+    return CallWindowProcW(formProc, hwnd, msg, wParam, lParam);
+  }
+
+  bool Pump(HWND form, IOleInPlaceActiveObject& active, const std::function<bool()>& done) {
+    for (int round = 0; round < 250; ++round) {
+      MSG msg;
+      while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        const bool key = msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST;
+        if (key && GetParam().route == KeyRoute::AcceleratorThenDialog && active.TranslateAccelerator(&msg) == S_OK) {
+          continue;
+        }
+        if (key && IsDialogMessageW(form, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+      }
+      if (done()) return true;
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+    return done();
+  }
+};
+int EscapeTest::cancels = 0;
+WNDPROC EscapeTest::formProc = nullptr;
+
+TEST_P(EscapeTest, TheOpenListTakesEscapeFromTheCancelButtonOnlyWhenAsked) {
+  const EscapeCase& c = GetParam();
+  ActiveControl active;
+  Control& control = active.control;
+  const HWND form = active.site.window();
+  const unique_hwnd cancel(CreateWindowExW(0, L"BUTTON", L"Cancel", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 250, 200,
+                                           80, 24, form, reinterpret_cast<HMENU>(IDCANCEL), nullptr, nullptr));
+  cancels = 0;
+  formProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(form, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EscapeTest::CountingCancels)));
+  control.Add(L"apple");
+  control.Add(L"apricot");
+  control.z2->put_CloseOnEscape(c.closeOnEscape ? VARIANT_TRUE : VARIANT_FALSE);
+  const auto activeObject = control.z.query<IOleInPlaceActiveObject>();
+  SetForegroundWindow(form);
+  SetFocus(control.Editor());
+  if (c.open) {
+    PressKey('A');
+    ASSERT_TRUE(Pump(form, *activeObject.get(), [&] { return IsWindowVisible(control.List()) != FALSE; }));
+  }
+  CONTROLINFO info{};
+  ASSERT_EQ(control.z.query<IOleControl>()->GetControlInfo(&info), S_OK);
+  const bool claims = c.closeOnEscape && c.open;
+  EXPECT_EQ((info.dwFlags & CTRLINFO_EATS_ESCAPE) != 0, claims);
+  EXPECT_EQ(active.site.controlInfoChanges, claims ? 1 : 0) << "the container hears when the list claims Escape";
+
+  control.events.events.clear();
+  PressKey(VK_ESCAPE);
+  Pump(form, *activeObject.get(), [&] { return control.events.Count(kKeyUp) > 0; });
+  PumpAWhile();
+  EXPECT_EQ(cancels, c.cancelFires ? 1 : 0);
+  EXPECT_EQ(IsWindowVisible(control.List()) != FALSE, c.open && !claims);
+  EXPECT_EQ(control.events.Count(kKeyDown), c.cancelFires ? 0 : 1) << "the box sees only a key no button takes";
+  EXPECT_EQ(control.events.Count(kCloseUpList), claims ? 1 : 0);
+  SetWindowLongPtrW(form, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(formProc));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Routes, EscapeTest,
+    ::testing::Values(EscapeCase{"OpenListAccelerator", true, true, KeyRoute::AcceleratorThenDialog, false},
+                      EscapeCase{"OpenListDialogCode", true, true, KeyRoute::DialogOnly, false},
+                      EscapeCase{"ClosedListGoesToCancel", true, false, KeyRoute::AcceleratorThenDialog, true},
+                      EscapeCase{"OptionOffGoesToCancel", false, true, KeyRoute::AcceleratorThenDialog, true},
+                      EscapeCase{"OptionOffDialogCode", false, true, KeyRoute::DialogOnly, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

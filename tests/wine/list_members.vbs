@@ -46,7 +46,7 @@ Dim z
 Set z = CreateObject("ZelvaneTextBox.Zelvane")
 
 ' A new control has the first-placement defaults.
-Check "TypeName", TypeName(z), "_Zelvane"
+Check "TypeName", TypeName(z), "_Zelvane2"
 Check "ListCount new", z.ListCount, 0
 Check "MaxCount new", z.MaxCount, 100
 Check "SaveOnReturn new", z.SaveOnReturn, True
@@ -58,6 +58,11 @@ Check "Text new", z.Text, ""
 Check "hWnd is a window", z.hWnd <> 0, True
 Check "HwndEditor is a window", z.HwndEditor <> 0, True
 Check "HwndList is a window", z.HwndList <> 0, True
+Check "AllowRemove new", z.AllowRemove, False
+Check "MatchAnywhere new", z.MatchAnywhere, False
+Check "FilterDelay new", z.FilterDelay, 150
+Check "ListRows new", z.ListRows, 7
+Check "CloseOnEscape new", z.CloseOnEscape, False
 
 ' AddItem: most recent first, no duplicates regardless of case, empty ignored.
 z.AddItem "a"
@@ -189,6 +194,48 @@ Check "AutoSaveList", z.AutoSaveList, False
 Check "Font is a standard font object", TypeName(z.Font), "Font"
 z.Font.Bold = True
 Check "Font is shared by reference", z.Font.Bold, True
+
+' The options, with their bounds: refused values change nothing.
+z.AllowRemove = True
+Check "AllowRemove", z.AllowRemove, True
+z.MatchAnywhere = True
+Check "MatchAnywhere", z.MatchAnywhere, True
+z.CloseOnEscape = True
+Check "CloseOnEscape", z.CloseOnEscape, True
+z.FilterDelay = 0
+Check "FilterDelay 0", z.FilterDelay, 0
+z.FilterDelay = 10000
+Check "FilterDelay 10000", z.FilterDelay, 10000
+z.ListRows = 1
+Check "ListRows 1", z.ListRows, 1
+z.ListRows = 100
+Check "ListRows 100", z.ListRows, 100
+On Error Resume Next
+z.FilterDelay = 10001
+CheckError "FilterDelay 10001", 380, "ZelvaneTextBox", "Invalid property value"
+z.FilterDelay = -1
+CheckErrorNumber "FilterDelay -1", 380
+Check "refused FilterDelay keeps the delay", z.FilterDelay, 10000
+z.ListRows = 0
+CheckError "ListRows 0", 380, "ZelvaneTextBox", "Invalid property value"
+z.ListRows = 101
+CheckErrorNumber "ListRows 101", 380
+Check "refused ListRows keeps the rows", z.ListRows, 100
+On Error GoTo 0
+
+' RemoveItem: 0 is the most recent; outside the list it raises like List.
+z.StringValue = "a" & vbCrLf & "b" & vbCrLf & "c"
+z.RemoveItem 0
+Check "RemoveItem 0", Items(z), "b,a"
+z.RemoveItem 1
+Check "RemoveItem last", Items(z), "b"
+On Error Resume Next
+z.RemoveItem 1
+CheckError "RemoveItem(ListCount)", 5010, "Zelvane", "Invalid ListIndex"
+z.RemoveItem -1
+CheckError "RemoveItem(-1)", 5010, "Zelvane", "Invalid ListIndex"
+On Error GoTo 0
+Check "refused RemoveItem keeps the list", Items(z), "b"
 
 WScript.Echo passed & " passed, " & failed & " failed"
 If failed > 0 Then WScript.Quit 1
