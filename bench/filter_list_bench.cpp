@@ -1,5 +1,6 @@
 // Filtering a full list as a person drives it, and the matching alone, each beside
-// the floor: a prefix compare of every item's upper-case form in a tight loop.
+// the floor: a prefix compare (or, matching anywhere, a substring search) of every
+// item's upper-case form in a tight loop.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -40,12 +41,20 @@ const std::vector<std::u16string>& Items() {
 struct Prefix {
   const char16_t* typed;
   std::int32_t rows;  // how many items it picks, checked on every run
+  bool anywhere = false;  // MatchAnywhere: the typed text anywhere in the item
 };
 
 // Q is letter 16: the items i with i % 26 == 16.
 constexpr Prefix kOneIn26{u"kq", (kMostItems - 16 + 25) / 26};
 constexpr Prefix kAll{u"k", kMostItems};
 constexpr Prefix kNone{u"k9", 0};
+constexpr Prefix kAnywhereOneIn26{u"q-e", (kMostItems - 16 + 25) / 26, true};
+constexpr Prefix kAnywhereAll{u"entry", kMostItems, true};
+constexpr Prefix kAnywhereNone{u"9k", 0, true};
+
+std::u16string PatternFor(const Prefix& prefix, const std::u16string& typed) {
+  return prefix.anywhere ? u"*" + typed + u"*" : typed + u"*";
+}
 
 // A run-time control on the simulated desktop holding every item, most recent
 // first, with the prefix typed and filtered once.
@@ -55,6 +64,7 @@ class FilledForm {
     form_.Container().SetUserMode(true);
     control::Zelvane& z = form_.CreateNew();
     z.SetMaxCount(kMostItems);
+    z.SetMatchAnywhere(prefix.anywhere);
     for (auto item = Items().rbegin(); item != Items().rend(); ++item) z.AddItem(*item);
     form_.Type(typed_);
     form_.Wait(kFilterDelayMs);
@@ -94,7 +104,7 @@ void Matching(benchmark::State& state, const Prefix& prefix) {
   const std::u16string typed = Upper(prefix.typed);
   std::int32_t rows = 0;
   for (auto _ : state) {
-    const core::LikePattern pattern(typed + u"*");
+    const core::LikePattern pattern(PatternFor(prefix, typed));
     rows = 0;
     list.NewEnum().VisitWhere([&pattern](std::u16string_view upper) { return pattern.Matches(upper); },
                               [&rows](std::u16string_view) {
@@ -113,7 +123,11 @@ void Floor(benchmark::State& state, const Prefix& prefix) {
   std::int32_t rows = 0;
   for (auto _ : state) {
     rows = 0;
-    for (const std::u16string_view upper : uppers) rows += upper.starts_with(typed) ? 1 : 0;
+    if (prefix.anywhere) {
+      for (const std::u16string_view upper : uppers) rows += upper.find(typed) != std::u16string_view::npos ? 1 : 0;
+    } else {
+      for (const std::u16string_view upper : uppers) rows += upper.starts_with(typed) ? 1 : 0;
+    }
     benchmark::DoNotOptimize(rows);
   }
   if (rows != prefix.rows) state.SkipWithError("wrong rows");
@@ -129,6 +143,12 @@ ZELVANE_FILTER_BENCH(Matching, None, kNone);
 ZELVANE_FILTER_BENCH(FilterList, OneIn26, kOneIn26);
 ZELVANE_FILTER_BENCH(FilterList, All, kAll);
 ZELVANE_FILTER_BENCH(FilterList, None, kNone);
+ZELVANE_FILTER_BENCH(Matching, AnywhereOneIn26, kAnywhereOneIn26);
+ZELVANE_FILTER_BENCH(Matching, AnywhereAll, kAnywhereAll);
+ZELVANE_FILTER_BENCH(Matching, AnywhereNone, kAnywhereNone);
+ZELVANE_FILTER_BENCH(FilterList, AnywhereOneIn26, kAnywhereOneIn26);
+ZELVANE_FILTER_BENCH(FilterList, AnywhereAll, kAnywhereAll);
+ZELVANE_FILTER_BENCH(FilterList, AnywhereNone, kAnywhereNone);
 
 }  // namespace
 }  // namespace zelvane::bench

@@ -4,6 +4,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "core/line_split.h"
@@ -139,6 +140,40 @@ void ReadEveryPositionAfterMoves(benchmark::State& state) {
   ReadPositions(state, ShuffledList<List>());
 }
 
+// A full list to take apart: a copy of the reference's (which takes seconds to
+// fill), a fresh fill of ours.
+template <class List>
+std::unique_ptr<List> FreshFull() {
+  if constexpr (std::is_copy_constructible_v<List>) {
+    return std::make_unique<List>(FullList<List>());
+  } else {
+    return MadeFull<List>(false);
+  }
+}
+
+// Removes every item of a full list one by one, each at the position `positionOf`
+// picks for the count left; only the removals are timed.
+template <class List, class PositionOf>
+void TimeRemovals(benchmark::State& state, const PositionOf& positionOf) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto list = FreshFull<List>();
+    state.ResumeTiming();
+    while (list->Count() > 0) list->RemoveAt(positionOf(list->Count()));
+    benchmark::DoNotOptimize(list->Count());
+  }
+}
+
+template <class List>
+void RemoveEveryItemFromTheFront(benchmark::State& state) {
+  TimeRemovals<List>(state, [](std::int32_t) { return 1; });
+}
+
+template <class List>
+void RemoveEveryItemFromTheMiddle(benchmark::State& state) {
+  TimeRemovals<List>(state, [](std::int32_t count) { return count / 2 + 1; });
+}
+
 #define ZELVANE_BENCH_PAIR(Case)                                                                    \
   BENCHMARK(Case<ReferenceFifo>)->Name("ItemList/" #Case "/reference")->Unit(benchmark::kMillisecond); \
   BENCHMARK(Case<CFifoBuffer>)->Name("ItemList/" #Case "/ours")->Unit(benchmark::kMillisecond)
@@ -149,6 +184,8 @@ ZELVANE_BENCH_PAIR(ReadStringValue);
 ZELVANE_BENCH_PAIR(WriteStringValue);
 ZELVANE_BENCH_PAIR(ReadEveryPosition);
 ZELVANE_BENCH_PAIR(ReadEveryPositionAfterMoves);
+ZELVANE_BENCH_PAIR(RemoveEveryItemFromTheFront);
+ZELVANE_BENCH_PAIR(RemoveEveryItemFromTheMiddle);
 
 }  // namespace
 }  // namespace zelvane::bench
