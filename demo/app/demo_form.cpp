@@ -20,8 +20,9 @@ constexpr RECT kSearchesArea{304, 112, 564, 136};
 constexpr wchar_t kHint[] =
     L"Type the first letters of a city (try \"be\" or \"m\") and pause: the earlier entries that begin with "
     L"them drop down. Down and Up choose a row, Enter or a click takes it; Enter on new text remembers it. "
-    L"The button at the right of the first box opens the list at any time. Every event is printed in the "
-    L"console.";
+    L"The button at the right of the first box opens the list at any time. The second box offers the searches "
+    L"that hold the typed text anywhere, and Shift+Delete removes the highlighted one. Every event is printed "
+    L"in the console.";
 
 unique_hwnd CreateForm(const WindowClass& cls) {
   RECT frame{0, 0, kClientWidth, kClientHeight};
@@ -66,7 +67,8 @@ DemoForm::DemoForm(const AxHostLibrary& ax, const EventSink::Handler& handler)
       window_(CreateForm(class_)),
       hint_(CreateLabel(window_.get(), kHint, {16, 12, 564, 76})),
       cities_label_(CreateLabel(window_.get(), L"Recent cities (3D, with the drop-down button):", {16, 90, 276, 108})),
-      searches_label_(CreateLabel(window_.get(), L"Earlier searches (flat, no button):", {304, 90, 564, 108})),
+      searches_label_(CreateLabel(window_.get(), L"Earlier searches (flat, matches anywhere, Shift+Del removes):",
+                                  {304, 90, 564, 108})),
       cities_(ax, window_.get(), kCitiesArea, L"control1", handler),
       searches_(ax, window_.get(), kSearchesArea, L"control2", handler) {
   const auto& cities = cities_.object();
@@ -77,6 +79,8 @@ DemoForm::DemoForm(const AxHostLibrary& ax, const EventSink::Handler& handler)
   const auto& searches = searches_.object();
   searches.Put(L"ShowButton", Variant(false));
   searches.Put(L"Appearance", Variant(0L));
+  searches.Put(L"MatchAnywhere", Variant(true));
+  searches.Put(L"AllowRemove", Variant(true));
   LoadFromArray(searches, EarlierSearches());
 }
 

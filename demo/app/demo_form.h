@@ -11,7 +11,8 @@ namespace zelvane::demo {
 
 /// The demo's form: a hint for the person, a control with the drop-down button and
 /// the three-dimensional look holding recent cities, and a flat control without the
-/// button holding earlier searches.
+/// button holding earlier searches, which matches anywhere and lets Shift+Delete
+/// remove an entry.
 class DemoForm {
  public:
   DemoForm(const AxHostLibrary& ax, const EventSink::Handler& handler);

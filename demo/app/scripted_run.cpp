@@ -2,6 +2,7 @@
 
 #include "message_pump.h"
 #include "png_file.h"
+#include "screen_capture.h"
 #include "text.h"
 
 namespace zelvane::demo {
@@ -44,10 +45,12 @@ void ScriptedRun::Expect(bool condition, const std::string& failure) {
   Say("FAILED: " + failure);
 }
 
-void ScriptedRun::Screenshot(const wchar_t* file) {
+void ScriptedRun::Screenshot(const wchar_t* file) { Screenshot(file, form_.ScreenArea()); }
+
+void ScriptedRun::Screenshot(const wchar_t* file, const RECT& area) {
   PumpFor(150);  // let the last paints land before the screen is read
   std::wstring path = out_dir_ + L"\\" + file;
-  WritePng(CaptureScreen(form_.ScreenArea()), path);
+  WritePng(CaptureScreen(area), path);
   screenshots_.push_back(path);
   Say("screenshot " + ToUtf8(path));
 }
@@ -117,6 +120,45 @@ void ScriptedRun::PressButton(const HostedControl& control) {
   PumpFor(300);
 }
 
+void ScriptedRun::RemoveWithShiftDelete(const HostedControl& control) {
+  HWND list = control.list();
+  input_.Key(VK_DOWN);
+  const auto row = static_cast<int>(::SendMessageW(list, LB_GETCURSEL, 0, 0));
+  const std::wstring doomed = RowText(list, row);
+  const long before = control.object().GetLong(L"ListCount");
+  Say("Shift+Delete on row " + std::to_string(row) + " (" + ToUtf8(doomed) + ")");
+  input_.ShiftKey(VK_DELETE);
+  Expect(PumpUntil([&] { return log_.Saw(control.name(), L"RemovingItem"); }, kEventWaitMs),
+         "Shift+Delete raised no RemovingItem");
+  Expect(control.object().GetLong(L"ListCount") == before - 1, "Shift+Delete removed no entry");
+  const std::wstring lines = L"\r\n" + control.object().Get(L"StringValue").AsString() + L"\r\n";
+  Expect(lines.find(L"\r\n" + doomed + L"\r\n") == std::wstring::npos, ToUtf8(doomed) + " is still in the list");
+  Expect(::IsWindowVisible(list) && RowText(list, row) != doomed, "the removed row is still shown");
+}
+
+// The form goes down until the control stands just above the end of the work area,
+// so its list has no room below and opens upwards.
+void ScriptedRun::OpenAtTheBottomOfTheScreen(const HostedControl& control) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  ::GetMonitorInfoW(::MonitorFromWindow(form_.window(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT form = WindowArea(form_.window());
+  const LONG down = monitor.rcWork.bottom - 8 - WindowArea(control.control_window()).bottom;
+  Say("moving the form to the bottom of the screen");
+  ::SetWindowPos(form_.window(), nullptr, form.left, form.top + down, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  PumpFor(300);
+  ClickInto(control);
+  control.object().Put(L"Text", Variant(std::wstring()));
+  TypeUntilDropDown(control, "b");
+  const RECT box = WindowArea(control.control_window());
+  const RECT list = WindowArea(control.list());
+  Expect(list.bottom == box.top, "the list at the bottom of the screen did not open upwards");
+  RECT area = Union(box, list);
+  ::InflateRect(&area, 16, 16);
+  ::IntersectRect(&area, &area, &monitor.rcMonitor);
+  Screenshot(L"dropdown-upwards.png", area);
+}
+
 void ScriptedRun::CheckEvents(const HostedControl& control, const std::vector<std::wstring>& names) {
   for (const auto& name : log_.Missing(control.name(), names))
     Expect(false, ToUtf8(control.name()) + " never raised " + ToUtf8(name));
@@ -142,10 +184,15 @@ int ScriptedRun::Execute() {
   ClickInto(searches);
   TypeUntilDropDown(searches, "rec");
   AcceptWithKeyboard(searches);
+  searches.object().Put(L"Text", Variant(std::wstring()));
+  TypeUntilDropDown(searches, "open");
+  RemoveWithShiftDelete(searches);
+
+  OpenAtTheBottomOfTheScreen(cities);
 
   CheckEvents(cities, {L"DropDownList", L"CloseUpList", L"ListClick", L"Change", L"KeyDown", L"KeyPress", L"KeyUp",
                        L"ButtonClick", L"MouseDown", L"MouseUp"});
-  CheckEvents(searches, {L"DropDownList", L"CloseUpList", L"ListClick", L"Change"});
+  CheckEvents(searches, {L"DropDownList", L"CloseUpList", L"ListClick", L"Change", L"RemovingItem"});
   CheckScreenshots();
   if (!failures_.empty()) {
     Say(std::to_string(failures_.size()) + " check(s) failed");

@@ -10,9 +10,11 @@ namespace zelvane::demo {
 
 /// The demo played by itself, as a person would: types into the first control until
 /// its list drops down, hovers a row, accepts one with the keyboard, presses the
-/// drop-down button, then picks a search in the second control. Writes closed.png,
-/// dropdown.png and button-pushed.png into the output folder and checks that every
-/// expected event arrived.
+/// drop-down button, then picks a search in the second control and removes another
+/// with Shift+Delete; last, with the form moved to the bottom of the screen, opens
+/// the first control's list, which goes upwards. Writes closed.png, dropdown.png,
+/// button-pushed.png and dropdown-upwards.png into the output folder and checks
+/// that every expected event arrived.
 class ScriptedRun {
  public:
   ScriptedRun(const DemoForm& form, const EventLog& log, std::wstring out_dir);
@@ -26,7 +28,10 @@ class ScriptedRun {
   void HoverRow(const HostedControl& control, int row);
   void AcceptWithKeyboard(const HostedControl& control);
   void PressButton(const HostedControl& control);
+  void RemoveWithShiftDelete(const HostedControl& control);
+  void OpenAtTheBottomOfTheScreen(const HostedControl& control);
   void Screenshot(const wchar_t* file);
+  void Screenshot(const wchar_t* file, const RECT& area);
   void CheckEvents(const HostedControl& control, const std::vector<std::wstring>& names);
   void CheckScreenshots();
   void Expect(bool condition, const std::string& failure);

@@ -19,7 +19,9 @@ std::string ControlEvent::Line() const {
   line += ToUtf8(name);
   for (const auto& a : arguments) {
     char value[32];
-    if (a.integral)
+    if (a.isText)
+      std::snprintf(value, sizeof value, "\"%.28s\"", ToUtf8(a.text).c_str());
+    else if (a.integral)
       std::snprintf(value, sizeof value, "%ld", static_cast<long>(a.value));
     else
       std::snprintf(value, sizeof value, "%g", a.value);

@@ -9,6 +9,8 @@ struct EventArgument {
   std::wstring name;
   double value = 0;
   bool integral = true;
+  bool isText = false;  // a string (RemovingItem's Item): `text` holds it, `value` is 0
+  std::wstring text;
 };
 
 /// One event raised by a control, with the name of the control that raised it.

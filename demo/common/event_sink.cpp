@@ -27,11 +27,16 @@ bool IsIntegral(VARTYPE vt) {
   }
 }
 
-// Reads an argument through its reference, as every event argument is passed by reference.
+// Reads an argument, through its reference where it has one.
 EventArgument ReadArgument(const VARIANT& raw, std::wstring name) {
-  EventArgument arg{std::move(name), 0, IsIntegral(raw.vt)};
+  EventArgument arg{std::move(name), 0, IsIntegral(raw.vt), false, {}};
   Variant direct;
   if (SUCCEEDED(::VariantCopyInd(direct.put(), const_cast<VARIANT*>(&raw)))) {
+    if (direct.get()->vt == VT_BSTR) {
+      arg.isText = true;
+      arg.text.assign(direct.get()->bstrVal, ::SysStringLen(direct.get()->bstrVal));
+      return arg;
+    }
     Variant number;
     if (SUCCEEDED(::VariantChangeType(number.put(), direct.get(), 0, VT_R8))) arg.value = number.get()->dblVal;
   }

@@ -58,6 +58,14 @@ void UserInput::Key(WORD vk) const {
   PumpFor(key_gap_ms_);
 }
 
+void UserInput::ShiftKey(WORD vk) const {
+  SendKey(VK_SHIFT, false);
+  PumpFor(kPressMs);
+  Key(vk);
+  SendKey(VK_SHIFT, true);
+  PumpFor(key_gap_ms_);
+}
+
 void UserInput::Type(std::string_view text) const {
   for (char c : text) Key(static_cast<WORD>(std::toupper(static_cast<unsigned char>(c))));
 }

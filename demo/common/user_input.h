@@ -14,6 +14,8 @@ class UserInput {
 
   /// Presses and releases one virtual key.
   void Key(WORD vk) const;
+  /// Presses and releases one virtual key while Shift is held.
+  void ShiftKey(WORD vk) const;
   /// Types lower-case letters, digits and spaces key by key.
   void Type(std::string_view text) const;
   /// Moves the pointer to a screen point in a few steps, as a hand does.
