@@ -67,8 +67,7 @@ DemoForm::DemoForm(const AxHostLibrary& ax, const EventSink::Handler& handler)
       window_(CreateForm(class_)),
       hint_(CreateLabel(window_.get(), kHint, {16, 12, 564, 76})),
       cities_label_(CreateLabel(window_.get(), L"Recent cities (3D, with the drop-down button):", {16, 90, 276, 108})),
-      searches_label_(CreateLabel(window_.get(), L"Earlier searches (flat, matches anywhere, Shift+Del removes):",
-                                  {304, 90, 564, 108})),
+      searches_label_(CreateLabel(window_.get(), L"Earlier searches (flat, matching anywhere):", {304, 90, 564, 108})),
       cities_(ax, window_.get(), kCitiesArea, L"control1", handler),
       searches_(ax, window_.get(), kSearchesArea, L"control2", handler) {
   const auto& cities = cities_.object();
