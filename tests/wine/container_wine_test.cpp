@@ -546,6 +546,24 @@ TEST_F(ContainerTest, TypingRaisesKeyEventsInOrderAndOpensTheDropDown) {
   EXPECT_EQ(control.events.Count(kListClick), 1);
 }
 
+// The refill of a zero delay is a posted message: it runs in the same pass of the
+// loop that took the key, after Change has returned, not 150 ms later.
+TEST_F(ContainerTest, ZeroFilterDelayRefillsAtTheNextPassNotInsideChange) {
+  ActiveControl active;
+  Control& control = active.control;
+  control.Add(L"apple");
+  control.Add(L"apricot");
+  ASSERT_EQ(control.z2->put_FilterDelay(0), S_OK);
+  bool filledInChange = false;
+  control.events.handled = kChange;
+  control.events.handler = [&] { filledInChange |= SendMessageW(control.List(), LB_GETCOUNT, 0, 0) > 0; };
+  TypeText(control.Editor(), "a");
+  EXPECT_TRUE(IsWindowVisible(control.List())) << "the list dropped down while the key's messages were handled";
+  EXPECT_EQ(SendMessageW(control.List(), LB_GETCOUNT, 0, 0), 2);
+  EXPECT_FALSE(filledInChange);
+  control.events.handler = nullptr;
+}
+
 TEST_F(ContainerTest, KeyAsciiChangedBySinkIsWhatTheBoxGets) {
   ActiveControl active;
   Control& control = active.control;
