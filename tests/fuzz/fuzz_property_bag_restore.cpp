@@ -1,5 +1,5 @@
-// Restores a control from a property bag holding any of its ten keys with values of
-// any kind, over a saved list of any content, at design time and at run time; then
+// Restores a control from a property bag holding any of its keys (the ten and the
+// options') with values of any kind, over a saved list of any content, at design time and at run time; then
 // stores it, restores what it stored into a fresh control, and terminates both.
 //
 // Only the automation errors a restore documents may come out of it; a control that
@@ -35,10 +35,12 @@ using zelvane::sim::SimPropertyBag;
 using zelvane::support::SimForm;
 using zelvane::support::SimMachine;
 
-constexpr const char16_t* kKeys[] = {u"SaveOnReturn", u"RegKey",  u"MaxCount", u"ShowButton", u"Font",
-                                     u"BackColor",    u"ForeColor", u"Enabled", u"Appearance", u"AutoSaveList"};
+constexpr const char16_t* kKeys[] = {u"SaveOnReturn", u"RegKey",        u"MaxCount",    u"ShowButton", u"Font",
+                                     u"BackColor",    u"ForeColor",     u"Enabled",     u"Appearance", u"AutoSaveList",
+                                     u"AllowRemove",  u"MatchAnywhere", u"FilterDelay", u"ListRows",   u"CloseOnEscape"};
 
-// Type mismatch, overflow, MaxCount below 1, and a value the surface refuses.
+// Type mismatch, overflow, MaxCount below 1, and a value out of range (an
+// appearance the surface refuses, a FilterDelay or ListRows outside its bounds).
 constexpr std::int32_t kRestoreErrors[] = {13, 6, zelvane::control::kMaxCountNotPositive, 380};
 
 constexpr char16_t kSection[] = u"Lists";
