@@ -226,7 +226,8 @@ bool Win32TextBox::ClaimedKey(const MSG& msg) const {
 
 LRESULT Win32TextBox::OnGetDlgCode(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   LRESULT code = WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
-  // Asked about one key at a time: only Enter, Up and Down are claimed, so Tab
+  // Asked about one key at a time: only Enter, Up and Down are claimed, and a key
+  // the control claims for the moment (Escape while it closes its list), so Tab
   // still moves the focus in a dialog.
   const auto* pending = reinterpret_cast<const MSG*>(lParam);
   if (pending && (IsListKey(*pending) || ClaimedKey(*pending))) code |= DLGC_WANTMESSAGE;
