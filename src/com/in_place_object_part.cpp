@@ -68,6 +68,7 @@ HRESULT STDMETHODCALLTYPE InPlaceObjectPart::InPlaceDeactivate() {
     if (!active_) return S_OK;
     UIDeactivate();
     active_ = false;
+    impl_from().Control().Deactivate();
     impl_from().Services().Park();
     const com_ptr<IOleInPlaceSite> site = std::move(site_);
     frame_.reset();

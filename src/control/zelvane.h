@@ -37,6 +37,10 @@ class Zelvane final : private host::TextBoxEvents,
   /// The host has closed the control (its form unloads): an open drop-down goes
   /// without CloseUpList, and a filter still waiting for its delay is dropped.
   void Close();
+  /// The container hid the control (in-place deactivation): an open drop-down closes
+  /// up as on a click elsewhere, and a filter still waiting for its delay is dropped,
+  /// so no list is left showing, or opens, for a control nobody sees.
+  void Deactivate();
 
   // Lifecycle, called by the container in this order.
   void UserControl_InitProperties();

@@ -104,10 +104,14 @@ void Zelvane::UserControl_Terminate() { SaveList(); }
 
 // The host is tearing its form down: it hears nothing of the closing.
 void Zelvane::Close() {
-  site_.tmr.SetEnabled(false);
   host::HostEvents* const sink = std::exchange(sink_, nullptr);
-  HideList();
+  Deactivate();
   sink_ = sink;
+}
+
+void Zelvane::Deactivate() {
+  site_.tmr.SetEnabled(false);
+  HideList();
 }
 
 }  // namespace zelvane::control

@@ -211,5 +211,32 @@ TEST_F(ControlTest, EmptyItemListDropsDownEmptyAndEnterClosesIt) {
   EXPECT_EQ(form.Events().Count("CloseUpList"), 1);
 }
 
+// The container hides the control (in-place deactivation) while its list is open
+// or a refill is still waiting: no list is left, or opens later, for a control
+// nobody sees, and an open one closes up as on a click elsewhere.
+struct DeactivateCase {
+  const char* name;
+  std::int64_t waitBefore;  // after typing; 150 opens the list
+  int closeUps;
+};
+
+class DeactivateTest : public ControlTest, public ::testing::WithParamInterface<DeactivateCase> {};
+
+TEST_P(DeactivateTest, LeavesNoListForAHiddenControl) {
+  RunningWith({u"alpha", u"alps"});
+  form.Type(u"al");
+  form.Wait(GetParam().waitBefore);
+  form.Control().Deactivate();
+  form.Wait(1000);
+  EXPECT_FALSE(form.Lst().Visible());
+  EXPECT_TRUE(machine.desktop.Hooks().empty());
+  EXPECT_EQ(form.Events().Count("CloseUpList"), GetParam().closeUps);
+  EXPECT_EQ(form.Events().Count("DropDownList"), GetParam().closeUps);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DeactivateTest,
+                         ::testing::Values(DeactivateCase{"ListOpen", 150, 1}, DeactivateCase{"RefillWaiting", 100, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace zelvane::control

@@ -46,7 +46,9 @@ TEST_P(ShiftDeleteTest, RemovesTheHighlightedRowOnlyWhenAllowedAndNotCancelled) 
 
   const bool raised = c.allowRemove && c.shift == kShift && c.downs > 0;
   EXPECT_EQ(form.Events().Count("RemovingItem"), raised ? 1 : 0);
-  if (raised) EXPECT_EQ(form.Events().Log()[1], "RemovingItem(ab" + std::to_string(c.downs) + ",False)");
+  if (raised) {
+    EXPECT_EQ(form.Events().Log()[1], "RemovingItem(ab" + std::to_string(c.downs) + ",False)");
+  }
   EXPECT_EQ(probe.keyCode, raised ? 0 : sim::VK_DELETE);
   EXPECT_EQ(Items(), c.items);
   EXPECT_EQ(form.Lst().Rows(), c.rows);

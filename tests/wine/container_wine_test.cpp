@@ -997,6 +997,28 @@ INSTANTIATE_TEST_SUITE_P(
                       UnloadCase{"CloseUpListOfAPressOutside", kCloseUpList, true, ClickTheProbe}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A container that deactivates the control (a tab page switched away) while its
+// list is open: the list closes up and takes its mouse hook with it.
+TEST_F(ContainerTest, DeactivationClosesTheOpenListAndItsHook) {
+  TestSite site;
+  PressProbe probe(site.window());
+  Control control(&site);
+  control.InitNew();
+  control.Activate(site);
+  control.Add(L"apple");
+  SetForegroundWindow(site.window());
+  SetFocus(control.Editor());
+  PressKey('A');
+  ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(control.List()) != FALSE; }));
+
+  ASSERT_EQ(control.ole.query<IOleInPlaceObject>()->InPlaceDeactivate(), S_OK);
+  EXPECT_FALSE(IsWindowVisible(control.List()));
+  EXPECT_EQ(control.events.Count(kCloseUpList), 1);
+  const int presses = probe.presses;
+  ClickAt(Middle(probe.window()));
+  EXPECT_TRUE(PumpUntil([&] { return probe.presses > presses; })) << "no hook is left to stop a press";
+}
+
 // Other programs and .reg imports write strings without their final null.
 struct StoredList {
   const char* name;
