@@ -949,17 +949,27 @@ void ClickTheProbe(Control&, PressProbe& probe) { ClickAt(Middle(probe.window())
 
 class UnloadInEventTest : public ContainerTest, public ::testing::WithParamInterface<UnloadCase> {};
 
+// An active control holding apple and apricot, focused in a foreground form that
+// counts the mouse presses reaching it.
+struct ProbedControl {
+  ProbedControl() {
+    control.InitNew();
+    control.Activate(site);
+    control.Add(L"apple");
+    control.Add(L"apricot");
+    SetForegroundWindow(site.window());
+    SetFocus(control.Editor());
+  }
+  TestSite site;
+  PressProbe probe{site.window()};
+  Control control{&site};
+};
+
 TEST_P(UnloadInEventTest, TheControlGoesAfterTheEventAndTheHostGoesOn) {
   const UnloadCase& unload = GetParam();
-  TestSite site;
-  PressProbe probe(site.window());
-  Control control(&site);
-  control.InitNew();
-  control.Activate(site);
-  control.Add(L"apple");
-  control.Add(L"apricot");
-  SetForegroundWindow(site.window());
-  SetFocus(control.Editor());
+  ProbedControl form;
+  Control& control = form.control;
+  PressProbe& probe = form.probe;
   const HWND editor = control.Editor();
   const HWND list = control.List();
   if (unload.dropDown) {
@@ -1000,14 +1010,9 @@ INSTANTIATE_TEST_SUITE_P(
 // A container that deactivates the control (a tab page switched away) while its
 // list is open: the list closes up and takes its mouse hook with it.
 TEST_F(ContainerTest, DeactivationClosesTheOpenListAndItsHook) {
-  TestSite site;
-  PressProbe probe(site.window());
-  Control control(&site);
-  control.InitNew();
-  control.Activate(site);
-  control.Add(L"apple");
-  SetForegroundWindow(site.window());
-  SetFocus(control.Editor());
+  ProbedControl form;
+  Control& control = form.control;
+  PressProbe& probe = form.probe;
   PressKey('A');
   ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(control.List()) != FALSE; }));
 
