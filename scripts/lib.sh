@@ -32,15 +32,7 @@ ensure_wine32() {
   /lib/ld-linux.so.2 --version >/dev/null 2>&1
 }
 
-# The prefix's system folder for the build of ARCH (x86_64 or i686): its regsvr32 and
-# cscript have that width, and the 32-bit ones use the 32-bit registry view.
-system_folder() {
-  case $1 in
-    x86_64) echo 'C:\windows\system32' ;;
-    i686) echo 'C:\windows\syswow64' ;;
-    *) return 1 ;;
-  esac
-}
+source "$ROOT/scripts/system_folder.sh"
 
 # A private Wine prefix for this run, made once; Wine's own chatter is silenced.
 setup_wine() {

@@ -12,6 +12,7 @@
 # as a file and the scripts run from the 64-bit cmd.
 #   package_test.sh <ZelvaneTextBox-<version>.zip> [64-only]
 set -uo pipefail
+source "$(dirname "$0")/../../scripts/system_folder.sh"
 archive=$(realpath "$1")
 only64=${2:-}
 client=$(realpath "$(dirname "$0")/list_members.vbs")
@@ -98,7 +99,7 @@ cp -r "$pkg" "$WINEPREFIX/drive_c/ZelvaneTextBox"
 mkdir -p "$WINEPREFIX/drive_c/test"
 cp "$client" "$WINEPREFIX/drive_c/test/client.vbs"
 folder='C:\ZelvaneTextBox'
-cmd64='C:\windows\system32\cmd.exe' cmd32='C:\windows\syswow64\cmd.exe'
+cmd64="$(system_folder 64)\cmd.exe" cmd32="$(system_folder 32)\cmd.exe"
 
 # expect_run CODE TEXT WHAT PROGRAM ARGS...: the program ends with CODE and says TEXT.
 expect_run() {
@@ -138,9 +139,10 @@ hide_user_keys_from_wine() {
 # with the scripts run by SHELL (64- or 32-bit cmd) with ARGUMENT or without one.
 round() {
   local scope=$1 width=$2 shell=$3 argument=(${4:+"$4"})
-  local root='HKCU\Software\Classes' other='HKLM\Software\Classes' view=/reg:64 cscript='C:\windows\system32\cscript.exe'
+  local root='HKCU\Software\Classes' other='HKLM\Software\Classes' view=/reg:64
+  local cscript="$(system_folder "$width")\cscript.exe"
   [ "$scope" = machine ] && root='HKLM\Software\Classes' other='HKCU\Software\Classes'
-  [ "$width" = x86 ] && view=/reg:32 cscript='C:\windows\syswow64\cscript.exe'
+  [ "$width" = x86 ] && view=/reg:32
   echo "== $scope, $width: install-$scope.cmd ${argument[*]:-without an argument} from $shell"
   expect_run 0 "ZelvaneTextBox $width is registered" "install-$scope.cmd" "$shell" /c "$folder\\install-$scope.cmd" "${argument[@]}"
   expect_key "$root\\CLSID\\$clsid" $view

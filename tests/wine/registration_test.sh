@@ -7,6 +7,7 @@
 # Usage: registration_test.sh <runner that starts a Windows program> <path of ZelvaneTextBox.dll>
 #        <its width, 32 or 64> <type library version, major.minor> [<the other width's DLL>]
 set -u
+source "$(dirname "$0")/../../scripts/system_folder.sh"
 run=$1
 dll=$2
 width=$3
@@ -31,11 +32,10 @@ fail() { failed=$((failed + 1)); echo "FAIL $1"; }
 # The programs of one width: the 32-bit ones see the 32-bit registry view, where the
 # class keys are their own and the ProgID keys shared with the 64-bit view. (Wine's
 # 64-bit reg with /reg:32 does not show the shared keys.)
-system() { if [ "$1" = 32 ]; then echo 'C:\windows\syswow64'; else echo 'C:\windows\system32'; fi; }
 # regsvr WIDTH ARGS...
 regsvr() {
   local program
-  program="$(system "$1")\regsvr32.exe"
+  program="$(system_folder "$1")\regsvr32.exe"
   shift
   if "$run" "$program" /s "$@"; then pass "$program $*"; else fail "$program $* exited $?"; fi
 }
@@ -44,8 +44,8 @@ regsvr() {
 view=$width
 # Each Wine start costs seconds: every tree is read once, with its subkeys and values.
 dump=""
-read_tree() { dump+=$("$run" "$(system "$view")\reg.exe" query "$1" /s 2>/dev/null | tr -d '\r')$'\n\n'; }
-exists() { "$run" "$(system "$2")\reg.exe" query "$1" >/dev/null 2>&1; }
+read_tree() { dump+=$("$run" "$(system_folder "$view")\reg.exe" query "$1" /s 2>/dev/null | tr -d '\r')$'\n\n'; }
+exists() { "$run" "$(system_folder "$2")\reg.exe" query "$1" >/dev/null 2>&1; }
 
 # The lines of one key's section in the dump: its values.
 section() {

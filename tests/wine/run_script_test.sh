@@ -6,6 +6,7 @@
 # Usage: run_script_test.sh <runner that starts a Windows program> <path of ZelvaneTextBox.dll>
 #        <its width, 32 or 64> <script.vbs>
 set -u
+source "$(dirname "$0")/../../scripts/system_folder.sh"
 run=$1
 dll=$2
 width=$3
@@ -13,8 +14,7 @@ script=$4
 dir=$(cd "$(dirname "$dll")" && pwd)
 name=$(basename "$dll")
 script_dir=$(cd "$(dirname "$script")" && pwd)
-system='C:\windows\system32'
-[ "$width" = 32 ] && system='C:\windows\syswow64'
+system=$(system_folder "$width")
 
 (cd "$dir" && "$run" "$system\\regsvr32.exe" /s "$name") || { echo "FAIL regsvr32 $name"; exit 1; }
 # Z: is the Unix root in every Wine prefix.
