@@ -130,7 +130,7 @@ def check_member_table(readme, lib):
             dispid = re.search(r"dispatch id (-?\d+)", notes)
             if dispid and int(dispid.group(1)) != member.dispid:
                 problems.append(f"member table: {name} has dispatch id {dispid.group(1)} in the README, {member.dispid} in the IDL")
-            interface = re.search(r"`(_Zelvane\d*)`\)", notes)
+            interface = re.search(r"`(_Zelvane\d+)`", notes)
             if interface and not lib.members.get(name, Member(None, 0)).interface == interface.group(1):
                 problems.append(f"member table: {name} is not declared on {interface.group(1)}")
     for name in sorted(set(lib.members) | set(lib.events)):
@@ -256,6 +256,7 @@ def self_test(readme, idl, files, cpp_files):
         ("a member's kind", "readme", "| `ListCount` | read-only property |", "| `ListCount` | property |"),
         ("a property's type", "readme", "| `MaxCount` | property | Long |", "| `MaxCount` | property | Integer |"),
         ("a member's name", "readme", "| `ClearList` |", "| `Clear` |"),
+        ("a member's interface", "readme", "0 = most recent (`_Zelvane2`)", "0 = most recent (`_Zelvane3`)"),
         ("a member left out of the table", "idl", "HRESULT AddCurrentItem();",
          "HRESULT AddCurrentItem();\n    [id(99)] HRESULT Forgotten();"),
         ("the default interface", "readme", f"Default interface `{TypeLibrary(idl).default}`", "Default interface `_Zelvane`"),
