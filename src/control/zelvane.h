@@ -12,6 +12,7 @@
 #include "host/host_events.h"
 #include "host/property_bag.h"
 #include "itemlist/c_fifo_buffer.h"
+#include "itemlist/list_changes.h"
 
 namespace zelvane::control {
 
@@ -124,6 +125,13 @@ class Zelvane final : private host::TextBoxEvents,
   void LoadSavedList();
   void SaveList();
   bool SavedListReachable() const;
+  std::u16string ListToSave() const;
+  // Every change of the list after the load goes through these, so a save can
+  // replay it on a list another instance saved meanwhile.
+  void AddToList(const std::u16string& item);
+  void RemoveFromList(const std::u16string& item);
+  /// Empties the list to replace it whole.
+  void EmptyList();
 
   // Typing completion.
   void FilterList();
@@ -206,6 +214,8 @@ class Zelvane final : private host::TextBoxEvents,
   std::u16string regKey_;
   std::u16string listSection_;
   bool listLoaded_ = false;
+  std::u16string loadedValue_;                      // the saved list as the load read it
+  std::unique_ptr<itemlist::ListChanges> changes_;  // since the load; none before
   bool storedEnabled_ = false;
   bool buttonPressed_ = false;
   bool storedShowButton_ = false;

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "control/zelvane.h"
@@ -33,7 +34,7 @@ void Zelvane::HandleEnter(std::int16_t& KeyCode) {
     // The host may have closed the control in one of the events of accepting.
     if (Closed()) return;
   } else if (SaveOnReturn) {
-    itemList_->Add(site_.txt.Text());
+    AddToList(site_.txt.Text());
     KeyCode = 0;
   }
   HideList();
@@ -74,15 +75,20 @@ void Zelvane::HandleEscape(std::int16_t& KeyCode) {
 // The host hears of the removal first and may cancel it; its handler may also
 // change the rows (or close the control), so the row goes only if it still holds
 // the item. The next row, or the previous one at the end, is highlighted then.
+// The rows are not refilled when the host changes the list, so a row may name an
+// entry that has gone since (it only leaves the open list, with no event) or one
+// spelt otherwise by now (the event names the entry as the list holds it).
 void Zelvane::RemoveHighlightedRow() {
   host::ListBox& lst = *site_.lst;
   const std::int32_t row = lst.ListIndex();
-  const std::u16string item = lst.List(row);
-  std::u16string Item = item;  // by value: what the handler writes goes nowhere
-  bool Cancel = false;
-  if (!Raise(&host::HostEvents::RemovingItem, Item, Cancel) || Cancel) return;
-  itemList_->Remove(item);
-  if (row < lst.ListCount() && lst.List(row) == item) lst.RemoveItem(row);
+  const std::u16string rowText = lst.List(row);
+  if (const std::optional<std::u16string> entry = itemList_->Find(rowText)) {
+    std::u16string Item = *entry;  // by value: what the handler writes goes nowhere
+    bool Cancel = false;
+    if (!Raise(&host::HostEvents::RemovingItem, Item, Cancel) || Cancel) return;
+    RemoveFromList(*entry);
+  }
+  if (row < lst.ListCount() && lst.List(row) == rowText) lst.RemoveItem(row);
   if (!cd_->Shown()) return;
   if (lst.ListCount() == 0) {
     HideList();

@@ -40,26 +40,26 @@ core::Variant Zelvane::List(std::int32_t Index) const {
 
 std::int32_t Zelvane::ListCount() const { return itemList_->Count(); }
 
-void Zelvane::AddItem(const std::u16string& Item) { itemList_->Add(Item); }
+void Zelvane::AddItem(const std::u16string& Item) { AddToList(Item); }
 
 void Zelvane::ListFromArray(std::span<const core::Variant> List) {
-  itemList_->Clear();
+  EmptyList();
   for (const core::Variant& element : List) itemList_->Add(core::ToString(element));
 }
 
 void Zelvane::ListFromCollection(core::VariantEnumerator& col) {
-  itemList_->Clear();
+  EmptyList();
   core::Variant element;
   while (col.Next(element)) itemList_->Add(core::ToString(element));
 }
 
-void Zelvane::ClearList() { itemList_->Clear(); }
+void Zelvane::ClearList() { EmptyList(); }
 
 void Zelvane::AddCurrentItem() { AddItem(Text()); }
 
 void Zelvane::RemoveItem(std::int32_t Index) {
   if (Index < 0 || Index >= ListCount()) RaiseInvalidListIndex();
-  itemList_->RemoveAt(Index + 1);
+  RemoveFromList(itemList_->Item(Index + 1));
 }
 
 }  // namespace zelvane::control

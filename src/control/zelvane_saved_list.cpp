@@ -1,3 +1,6 @@
+#include <cstdint>
+#include <limits>
+#include <optional>
 #include <vector>
 
 #include "control/control_errors.h"
@@ -5,6 +8,17 @@
 #include "core/line_split.h"
 
 namespace zelvane::control {
+namespace {
+
+// Added from the oldest line to the most recent, so the list comes back in its
+// saved order and a cut to MaxCount drops the oldest lines.
+void FillFromSaved(itemlist::CFifoBuffer& list, const std::u16string& saved) {
+  const std::vector<std::u16string> lines = core::SplitCrLf(saved);
+  list.Clear();
+  for (auto line = lines.rbegin(); line != lines.rend(); ++line) list.Add(*line);
+}
+
+}  // namespace
 
 // A control without a key would share one entry with every other keyless control,
 // so it keeps its list to itself: no load, no save.
@@ -12,18 +26,46 @@ bool Zelvane::SavedListReachable() const { return AutoSaveList && !regKey_.empty
 
 void Zelvane::LoadSavedList() {
   if (!SavedListReachable() || !site_.container.AmbientUserMode()) return;
-  const std::u16string saved = site_.settings.GetSetting(kAppName, listSection_, regKey_, u"");
-  // Added from the oldest line to the most recent, so the list comes back in its
-  // saved order and a cut to MaxCount drops the oldest lines.
-  const std::vector<std::u16string> lines = core::SplitCrLf(saved);
-  itemList_->Clear();
-  for (auto line = lines.rbegin(); line != lines.rend(); ++line) itemList_->Add(*line);
+  loadedValue_ = site_.settings.GetSetting(kAppName, listSection_, regKey_, u"");
+  FillFromSaved(*itemList_, loadedValue_);
+  changes_ = std::make_unique<itemlist::ListChanges>(site_.textCase);
   listLoaded_ = true;
 }
 
 void Zelvane::SaveList() {
   if (!listLoaded_ || !SavedListReachable()) return;
-  site_.settings.SaveSetting(kAppName, listSection_, regKey_, itemList_->StringValue());
+  site_.settings.SaveSetting(kAppName, listSection_, regKey_, ListToSave());
+}
+
+// Another instance with the same key (a copied control, a second copy of the
+// program) may have saved since this one loaded: what happened here is then done
+// to what it saved, so neither overwrites the other's entries. A value that cannot
+// be read now is no reason to drop this control's list: it is saved as it is.
+std::u16string Zelvane::ListToSave() const {
+  if (changes_->WholeListReplaced()) return itemList_->StringValue();
+  const std::optional<std::u16string> saved = site_.settings.FindSetting(kAppName, listSection_, regKey_);
+  if (!saved || *saved == loadedValue_) return itemList_->StringValue();
+  itemlist::CFifoBuffer merged(site_.textCase);
+  merged.SetMaxCount(std::numeric_limits<std::int16_t>::max());
+  FillFromSaved(merged, *saved);
+  changes_->ApplyTo(merged);
+  merged.SetMaxCount(itemList_->MaxCount());
+  return merged.StringValue();
+}
+
+void Zelvane::AddToList(const std::u16string& item) {
+  itemList_->Add(item);
+  if (changes_) changes_->Added(item);
+}
+
+void Zelvane::RemoveFromList(const std::u16string& item) {
+  itemList_->Remove(item);
+  if (changes_) changes_->Removed(item);
+}
+
+void Zelvane::EmptyList() {
+  itemList_->Clear();
+  if (changes_) changes_->Replaced();
 }
 
 }  // namespace zelvane::control

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,11 +9,18 @@ namespace zelvane::host {
 class SettingsStore {
  public:
   virtual ~SettingsStore() = default;
-  /// A missing or unreadable entry reads as the default.
-  virtual std::u16string GetSetting(std::u16string_view appName, std::u16string_view section,
-                                    std::u16string_view key, std::u16string_view defaultValue) = 0;
+  /// The entry as stored now; none when it is missing or cannot be read, so a
+  /// caller that must not take a failed read for an empty entry can tell.
+  virtual std::optional<std::u16string> FindSetting(std::u16string_view appName, std::u16string_view section,
+                                                    std::u16string_view key) = 0;
   virtual void SaveSetting(std::u16string_view appName, std::u16string_view section, std::u16string_view key,
                            std::u16string_view value) = 0;
+
+  /// A missing or unreadable entry reads as the default.
+  std::u16string GetSetting(std::u16string_view appName, std::u16string_view section, std::u16string_view key,
+                            std::u16string_view defaultValue) {
+    return FindSetting(appName, section, key).value_or(std::u16string(defaultValue));
+  }
 };
 
 }  // namespace zelvane::host

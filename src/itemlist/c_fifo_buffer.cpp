@@ -45,6 +45,12 @@ void CFifoBuffer::Add(const std::u16string& Item) {
 
 void CFifoBuffer::Remove(const std::u16string& Item) { items_->Remove(textCase_.ToUpper(Item)); }
 
+std::optional<std::u16string> CFifoBuffer::Find(const std::u16string& Item) const {
+  const std::u16string* const found = items_->Find(textCase_.ToUpper(Item));
+  if (found == nullptr) return std::nullopt;
+  return *found;
+}
+
 void CFifoBuffer::RemoveAt(std::int32_t position) { items_->RemoveAt(static_cast<std::size_t>(position)); }
 
 std::u16string CFifoBuffer::Item(const core::Variant& Index) const {

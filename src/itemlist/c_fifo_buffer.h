@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/variant.h"
@@ -25,6 +26,8 @@ class CFifoBuffer {
   void Add(const std::u16string& Item);
   /// Removes the item equal to `Item` regardless of case; nothing when there is none.
   void Remove(const std::u16string& Item);
+  /// The item equal to `Item` regardless of case, written as the list holds it.
+  std::optional<std::u16string> Find(const std::u16string& Item) const;
   /// Removes the item at 1-based `position`, which must lie within 1..Count.
   void RemoveAt(std::int32_t position);
   /// 1-based; a position outside 1..Count or a non-number raises VB error 5.

@@ -56,6 +56,11 @@ void RecentItems::Remove(const std::u16string& upper) {
   SqueezeIfSparse();
 }
 
+const std::u16string* RecentItems::Find(const std::u16string& upper) const {
+  const auto entry = index_.find(upper);
+  return entry == index_.end() ? nullptr : &slots_[entry->second].text;
+}
+
 void RecentItems::RemoveAt(std::size_t position) {
   Drop(SlotAt(position));
   ++version_;

@@ -45,6 +45,8 @@ class RecentItems {
   void KeepNewest(std::size_t count);
   /// Removes the item with this upper-case form, if there is one: O(1) on average.
   void Remove(const std::u16string& upper);
+  /// The item with this upper-case form as it is written, or null: O(1) on average.
+  const std::u16string* Find(const std::u16string& upper) const;
   /// Removes the item at 1-based `position`, which must exist.
   void RemoveAt(std::size_t position);
   void Clear();

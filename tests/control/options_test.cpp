@@ -118,6 +118,58 @@ TEST_F(ControlTest, ShiftDeleteDuringARefillIsSafe) {
   EXPECT_FALSE(z.FilterBusy());
 }
 
+// The rows stay as they were filled while the host changes the list; Shift+Delete
+// then speaks only of entries the list still holds, as the list spells them.
+struct StaleRowCase {
+  const char* name;
+  std::function<void(Zelvane&)> change;  // the host's call while the list is open
+  int presses;                           // Shift+Delete presses on the highlighted row
+  Events events;
+  Strings items;
+  Strings rows;
+  std::int32_t highlighted;
+};
+
+void PrintTo(const StaleRowCase& c, std::ostream* os) { *os << c.name; }
+
+class StaleRowTest : public ControlTest, public ::testing::WithParamInterface<StaleRowCase> {};
+
+TEST_P(StaleRowTest, ShiftDeleteRaisesRemovingItemOnlyForEntriesStillListed) {
+  const StaleRowCase& c = GetParam();
+  Zelvane& z = RunningWith({u"ab1", u"ab2", u"ab3", u"xy"});
+  z.SetAllowRemove(true);
+  DropDownFor(u"ab");
+  form.Press(sim::VK_DOWN);
+  form.Press(sim::VK_DOWN);
+  c.change(z);
+  form.Events().Clear();
+  for (int i = 0; i < c.presses; ++i) form.Press(sim::VK_DELETE, kShift);
+  EXPECT_EQ(form.Events().Log(), c.events);
+  EXPECT_EQ(Items(), c.items);
+  EXPECT_EQ(form.Lst().Rows(), c.rows);
+  EXPECT_EQ(form.Lst().ListIndex(), c.highlighted);
+  EXPECT_EQ(form.Lst().Visible(), !c.rows.empty());
+}
+
+const Events kQuietPress{"KeyDown(46,1)", "KeyUp(46,1)"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, StaleRowTest,
+    ::testing::Values(
+        StaleRowCase{"ClearList", [](Zelvane& z) { z.ClearList(); }, 1, kQuietPress, {}, {u"ab1", u"ab3"}, 1},
+        StaleRowCase{"ClearListThenEveryRow", [](Zelvane& z) { z.ClearList(); }, 3,
+                     {"KeyDown(46,1)", "KeyUp(46,1)", "KeyDown(46,1)", "KeyUp(46,1)", "KeyDown(46,1)",
+                      "CloseUpList", "KeyUp(46,1)"},
+                     {}, {}, -1},
+        StaleRowCase{"RemoveItemOfTheRow", [](Zelvane& z) { z.RemoveItem(1); }, 1, kQuietPress,
+                     {u"ab1", u"ab3", u"xy"}, {u"ab1", u"ab3"}, 1},
+        StaleRowCase{"StringValueWrite", [](Zelvane& z) { z.SetStringValue(u"xy\r\nab1"); }, 1, kQuietPress,
+                     {u"ab1", u"xy"}, {u"ab1", u"ab3"}, 1},
+        StaleRowCase{"AddItemRespelt", [](Zelvane& z) { z.AddItem(u"AB2"); }, 1,
+                     {"KeyDown(46,1)", "RemovingItem(AB2,False)", "KeyUp(46,1)"}, {u"ab1", u"ab3", u"xy"},
+                     {u"ab1", u"ab3"}, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct RemoveItemCase {
   std::int32_t index;
   Strings items;  // empty when the index is refused

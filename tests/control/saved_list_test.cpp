@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 
 #include "control_fixture.h"
@@ -139,6 +140,78 @@ TEST_F(SavedListTest, TwoControlsKeepTheirOwnLists) {
   EXPECT_EQ(Saved(), u"mine");
   EXPECT_EQ(Saved(u"2222-4542943750000-999"), u"theirs");
 }
+
+// Two controls with one key (a copied control, or two copies of the program): each
+// changes the list it loaded, and whichever goes second keeps what the first saved.
+struct SharedKeyCase {
+  const char* name;
+  std::function<void(support::SimForm&, Zelvane&)> first;
+  std::function<void(support::SimForm&, Zelvane&)> second;
+  const char16_t* savedFirstGoesFirst;
+  const char16_t* savedSecondGoesFirst;
+};
+
+void PrintTo(const SharedKeyCase& c, std::ostream* os) { *os << c.name; }
+
+class SharedKeyTest : public SavedListTest, public ::testing::WithParamInterface<SharedKeyCase> {};
+
+TEST_P(SharedKeyTest, TheControlThatGoesLastMergesItsChangesIntoWhatTheOtherSaved) {
+  const SharedKeyCase& c = GetParam();
+  for (const bool firstGoesFirst : {true, false}) {
+    SCOPED_TRACE(firstGoesFirst ? "first goes first" : "second goes first");
+    storedForm.Set(u"MaxCount", std::int32_t{4});
+    machine.settings.SaveSetting(u"Zelvane", u"Lists", u"1A2B-4542943750000-7FF", u"s1\r\ns2\r\ns3");
+    support::SimForm one(machine);
+    support::SimForm two(machine, {.control = {20, 80, 144, 105}});
+    c.first(one, Run(one));
+    c.second(two, Run(two));
+    (firstGoesFirst ? one : two).Terminate();
+    (firstGoesFirst ? two : one).Terminate();
+    EXPECT_EQ(Saved(), firstGoesFirst ? c.savedFirstGoesFirst : c.savedSecondGoesFirst);
+  }
+}
+
+void AddA1(support::SimForm&, Zelvane& z) { z.AddItem(u"a1"); }
+void AddB1(support::SimForm&, Zelvane& z) { z.AddItem(u"b1"); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, SharedKeyTest,
+    ::testing::Values(
+        SharedKeyCase{"AddInBoth", AddA1, AddB1, u"b1\r\na1\r\ns1\r\ns2", u"a1\r\nb1\r\ns1\r\ns2"},
+        SharedKeyCase{"RemoveInOne", [](support::SimForm&, Zelvane& z) { z.RemoveItem(1); }, AddB1, u"b1\r\ns1\r\ns3",
+                      u"b1\r\ns1\r\ns3"},
+        SharedKeyCase{"TypedEntryAndShiftDelete",
+                      [](support::SimForm& f, Zelvane& z) {
+                        z.SetAllowRemove(true);
+                        f.Type(u"t1");
+                        f.Press(13);
+                        f.Press(sim::VK_BACK);
+                        f.Press(sim::VK_BACK);
+                        f.Type(u"s");
+                        f.Wait(150);
+                        f.Press(sim::VK_DOWN);
+                        f.Press(sim::VK_DOWN);
+                        f.Press(sim::VK_DELETE, 1);
+                      },
+                      AddB1, u"b1\r\nt1\r\ns1\r\ns3", u"t1\r\nb1\r\ns1\r\ns3"},
+        SharedKeyCase{"MovedToTheTopRespelt", [](support::SimForm&, Zelvane& z) { z.AddItem(u"S3"); }, AddB1,
+                      u"b1\r\nS3\r\ns1\r\ns2", u"S3\r\nb1\r\ns1\r\ns2"},
+        SharedKeyCase{"AddedThenRemoved",
+                      [](support::SimForm&, Zelvane& z) {
+                        z.AddItem(u"a1");
+                        z.RemoveItem(0);
+                        z.AddItem(u"s2");
+                      },
+                      AddB1, u"b1\r\ns2\r\ns1\r\ns3", u"s2\r\nb1\r\ns1\r\ns3"},
+        SharedKeyCase{"ClearInOne",
+                      [](support::SimForm&, Zelvane& z) {
+                        z.ClearList();
+                        z.AddItem(u"a1");
+                      },
+                      AddB1, u"b1\r\na1", u"a1"},
+        SharedKeyCase{"NothingChangedInOne", [](support::SimForm&, Zelvane&) {}, AddB1, u"b1\r\ns1\r\ns2\r\ns3",
+                      u"b1\r\ns1\r\ns2\r\ns3"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace zelvane::control

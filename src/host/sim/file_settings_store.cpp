@@ -44,9 +44,9 @@ void FileSettingsStore::Store(const SettingsTable& table) const {
   }
 }
 
-std::u16string FileSettingsStore::GetSetting(std::u16string_view appName, std::u16string_view section,
-                                             std::u16string_view key, std::u16string_view defaultValue) {
-  return Load().Find(appName, section, key).value_or(std::u16string(defaultValue));
+std::optional<std::u16string> FileSettingsStore::FindSetting(std::u16string_view appName,
+                                                            std::u16string_view section, std::u16string_view key) {
+  return Load().Find(appName, section, key);
 }
 
 void FileSettingsStore::SaveSetting(std::u16string_view appName, std::u16string_view section,

@@ -1,5 +1,6 @@
 #pragma once
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,8 +20,8 @@ class FileSettingsStore final : public host::SettingsStore {
  public:
   explicit FileSettingsStore(std::filesystem::path file);
 
-  std::u16string GetSetting(std::u16string_view appName, std::u16string_view section, std::u16string_view key,
-                            std::u16string_view defaultValue) override;
+  std::optional<std::u16string> FindSetting(std::u16string_view appName, std::u16string_view section,
+                                            std::u16string_view key) override;
   void SaveSetting(std::u16string_view appName, std::u16string_view section, std::u16string_view key,
                    std::u16string_view value) override;
 

@@ -2,10 +2,10 @@
 
 namespace zelvane::sim {
 
-std::u16string MemorySettingsStore::GetSetting(std::u16string_view appName, std::u16string_view section,
-                                               std::u16string_view key, std::u16string_view defaultValue) {
+std::optional<std::u16string> MemorySettingsStore::FindSetting(std::u16string_view appName,
+                                                              std::u16string_view section, std::u16string_view key) {
   ++gets_;
-  return table_.Find(appName, section, key).value_or(std::u16string(defaultValue));
+  return table_.Find(appName, section, key);
 }
 
 void MemorySettingsStore::SaveSetting(std::u16string_view appName, std::u16string_view section,

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,8 +11,8 @@ namespace zelvane::sim {
 /// Settings kept in memory for one test.
 class MemorySettingsStore final : public host::SettingsStore {
  public:
-  std::u16string GetSetting(std::u16string_view appName, std::u16string_view section, std::u16string_view key,
-                            std::u16string_view defaultValue) override;
+  std::optional<std::u16string> FindSetting(std::u16string_view appName, std::u16string_view section,
+                                            std::u16string_view key) override;
   void SaveSetting(std::u16string_view appName, std::u16string_view section, std::u16string_view key,
                    std::u16string_view value) override;
 

@@ -24,8 +24,9 @@ LPCWSTR Wide(const std::u16string& text) { return reinterpret_cast<LPCWSTR>(text
 
 }  // namespace
 
-std::u16string RegistrySettingsStore::GetSetting(std::u16string_view appName, std::u16string_view section,
-                                                 std::u16string_view key, std::u16string_view defaultValue) {
+std::optional<std::u16string> RegistrySettingsStore::FindSetting(std::u16string_view appName,
+                                                                std::u16string_view section,
+                                                                std::u16string_view key) {
   const std::u16string path = SectionPath(appName, section);
   const std::u16string name(key);
   std::u16string value;
@@ -35,12 +36,12 @@ std::u16string RegistrySettingsStore::GetSetting(std::u16string_view appName, st
   for (;;) {
     DWORD bytes = 0;
     LSTATUS status = ::RegGetValueW(HKEY_CURRENT_USER, Wide(path), Wide(name), kStrings, nullptr, nullptr, &bytes);
-    if (status != ERROR_SUCCESS) return std::u16string(defaultValue);
+    if (status != ERROR_SUCCESS) return std::nullopt;
     value.assign(bytes / sizeof(char16_t) + 1, u'\0');
     bytes = static_cast<DWORD>(value.size() * sizeof(char16_t));
     status = ::RegGetValueW(HKEY_CURRENT_USER, Wide(path), Wide(name), kStrings, nullptr, value.data(), &bytes);
     if (status == ERROR_MORE_DATA) continue;
-    if (status != ERROR_SUCCESS) return std::u16string(defaultValue);
+    if (status != ERROR_SUCCESS) return std::nullopt;
     // Other programs and .reg imports store strings without their final null, so
     // the size may count none: the text runs to the first null, or to the data's end.
     const std::size_t stored = std::min<std::size_t>(bytes / sizeof(char16_t), value.size());
