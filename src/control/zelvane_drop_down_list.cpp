@@ -22,6 +22,7 @@ void Zelvane::PlaceList() {
   const std::int32_t height = DropDownHeight();
   const host::Point at = DropDownPosition(site_.windows, window, height);
   const bool opening = !cd_->Shown();
+  cd_->SetOwnerWindow(site_.surface.hWnd());
   cd_->Show(site_.lst, at.x, at.y, window.right - window.left, height, true);
   if (opening) EscapeClaimChanged();
 }

@@ -23,11 +23,8 @@ cDropDown::cDropDown(host::WindowSystem& windows, host::ControlOwner& owner) : w
 
 cDropDown::~cDropDown() {
   if (!hooked_) return;
-  try {
-    hooks::mWindowsHook::DetachHook(windows_, this, host::WH_MOUSE);
-  } catch (...) {
-    // Leaving is all that matters here; Hide below tries once more.
-  }
+  // Leaving is all that matters here; Hide below tries once more.
+  Unwatch();
   try {
     Hide();
   } catch (...) {
@@ -62,16 +59,31 @@ void cDropDown::PlaceAndWatch(std::int32_t X, std::int32_t Y, std::int32_t Width
   if (AutoHide && !hooked_) {
     hooks::mWindowsHook::AttachHook(windows_, this, host::WH_MOUSE);
     hooked_ = true;
+    if (ownerWindow_ != 0) {
+      hooks::mWindowsHook::AttachHook(windows_, this, host::WH_CALLWNDPROC);
+      watchingMessages_ = true;
+    }
   }
+}
+
+void cDropDown::Unwatch() noexcept {
+  try {
+    hooks::mWindowsHook::DetachHook(windows_, this, host::WH_MOUSE);
+  } catch (...) {
+    // Carries on: the other hook is left too.
+  }
+  if (!watchingMessages_) return;
+  try {
+    hooks::mWindowsHook::DetachHook(windows_, this, host::WH_CALLWNDPROC);
+  } catch (...) {
+    // As above.
+  }
+  watchingMessages_ = false;
 }
 
 void cDropDown::Hide() {
   if (hooked_) {
-    try {
-      hooks::mWindowsHook::DetachHook(windows_, this, host::WH_MOUSE);
-    } catch (...) {
-      // Hiding carries on past a failed step.
-    }
+    Unwatch();
     hooked_ = false;
   }
   try {
@@ -84,13 +96,45 @@ void cDropDown::Hide() {
 
 std::int32_t cDropDown::HookProc(std::int32_t /*nCode*/, host::WParam wParam, host::LParam lParam,
                                  bool& /*bConsume*/) {
-  if (!IsButtonDown(wParam)) return 0;
+  if (hooks::mWindowsHook::CurrentHookType() == host::WH_CALLWNDPROC) {
+    const auto message = hooks::mWindowsHook::GetCallWndProcRecord(lParam);
+    if (message && MovedOn(*message)) Hide();
+  } else {
+    OnMouse(wParam, lParam);
+  }
+  return 0;
+}
+
+void cDropDown::OnMouse(host::WParam message, host::LParam lParam) {
+  if (!IsButtonDown(message)) return;
   const auto record = hooks::mWindowsHook::GetMouselParam(lParam);
   // Registered only while a control is held, but a later Show may have passed none.
-  if (!record || !control_) return 0;
+  if (!record || !control_) return;
   windows_.GetWindowRect(control_->hWnd(), &windowRect_);
   if (!host::PtInRect(windowRect_, host::Point{record->X(), record->Y()})) Hide();
-  return 0;
+}
+
+// WM_ACTIVATEAPP reaches every top-level window of a thread that loses activation
+// to another thread, the drop-down's own among them. A window is hidden or
+// minimized through SetWindowPos, which the owner window's form (or any window
+// between) hears of with WM_WINDOWPOSCHANGED, its new state already in place.
+bool cDropDown::MovedOn(const host::CwpStruct& message) {
+  switch (message.message) {
+    case host::WM_ACTIVATEAPP: return message.wParam == 0;
+    case host::WM_WINDOWPOSCHANGED: return !OwnerWindowShowing();
+    default: return false;
+  }
+}
+
+bool cDropDown::OwnerWindowShowing() {
+  if (!windows_.IsWindowVisible(ownerWindow_)) return false;
+  for (host::Hwnd window = ownerWindow_; window != 0;) {
+    if (windows_.IsIconic(window)) return false;
+    const host::Hwnd parent = windows_.GetAncestor(window, host::GA_PARENT);
+    // The walk ends above the desktop window (0), and never circles.
+    window = parent == window ? 0 : parent;
+  }
+  return true;
 }
 
 }  // namespace zelvane::dropdown

@@ -11,7 +11,8 @@
 namespace zelvane::dropdown {
 
 /// Lifts a control out of its form into a free-floating tool window and hides it
-/// again by itself when a mouse button goes down anywhere outside it.
+/// again by itself when a mouse button goes down anywhere outside it, and, once
+/// told the window it belongs to, when the person moves on without a press here.
 class cDropDown final : private hooks::IWindowsHook {
  public:
   /// `owner` owns the control this drop-down belongs to: the hook service holds
@@ -22,6 +23,12 @@ class cDropDown final : private hooks::IWindowsHook {
   cDropDown& operator=(const cDropDown&) = delete;
 
   void SetEvents(DropDownEvents* events) { events_ = events; }
+  /// The window the drop-down belongs to, 0 for none. With one, a drop-down shown
+  /// with AutoHide also hides when the thread loses activation to another thread or
+  /// program (Alt+Tab, a press on another program's window: presses the mouse hook
+  /// never sees), and when that window stops showing (it, or its form, is hidden or
+  /// minimized). Takes effect at the next Show that attaches the hooks.
+  void SetOwnerWindow(host::Hwnd hWnd) { ownerWindow_ = hWnd; }
 
   /// Never fails: a failing step ends Show silently.
   void Show(std::shared_ptr<host::WindowControl> Control, std::int32_t X, std::int32_t Y, std::int32_t Width,
@@ -36,6 +43,12 @@ class cDropDown final : private hooks::IWindowsHook {
   void AddRef() noexcept override { owner_.HoldControl(); }
   void Release() noexcept override { owner_.ReleaseControl(); }
   std::int32_t HookProc(std::int32_t nCode, host::WParam wParam, host::LParam lParam, bool& bConsume) override;
+  void OnMouse(host::WParam message, host::LParam lParam);
+  /// Whether a message sent to a window of the thread means the person moved on.
+  bool MovedOn(const host::CwpStruct& message);
+  bool OwnerWindowShowing();
+  /// Leaves the hooks; carries on past failures.
+  void Unwatch() noexcept;
 
   host::WindowSystem& windows_;
   host::ControlOwner& owner_;
@@ -43,6 +56,8 @@ class cDropDown final : private hooks::IWindowsHook {
   std::shared_ptr<host::WindowControl> control_;  // held from the latest Show on
   host::Rect windowRect_{};                       // read anew at each examined button-down
   bool hooked_ = false;                           // registered for WH_MOUSE
+  host::Hwnd ownerWindow_ = 0;
+  bool watchingMessages_ = false;                 // registered for WH_CALLWNDPROC too
 };
 
 }  // namespace zelvane::dropdown

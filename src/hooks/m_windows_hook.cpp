@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <string>
 
 #include "hooks/hook_errors.h"
@@ -106,6 +107,13 @@ std::unique_ptr<cMouselParam> GetMouselParam(host::LParam lParam) {
   if (hooks.CurrentHookType != host::WH_MOUSE) return nullptr;
   auto record = std::make_unique<cMouselParam>(*hooks.Hook(host::WH_MOUSE).windows);
   record->Init(lParam);
+  return record;
+}
+
+std::optional<host::CwpStruct> GetCallWndProcRecord(host::LParam lParam) {
+  if (ThisThreadHooks().CurrentHookType != host::WH_CALLWNDPROC) return std::nullopt;
+  host::CwpStruct record;
+  std::memcpy(&record, reinterpret_cast<const void*>(lParam), sizeof(record));
   return record;
 }
 

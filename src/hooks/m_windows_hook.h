@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "hooks/c_mousel_param.h"
@@ -22,6 +23,8 @@ bool AttachHook(host::WindowSystem& windows, IWindowsHook* client, std::int32_t 
 void DetachHook(host::WindowSystem& windows, IWindowsHook* client, std::int32_t hookType);
 /// During a WH_MOUSE dispatch, a copy of the mouse record at lParam; else null.
 std::unique_ptr<cMouselParam> GetMouselParam(host::LParam lParam);
+/// During a WH_CALLWNDPROC dispatch, a copy of the sent message at lParam; else none.
+std::optional<host::CwpStruct> GetCallWndProcRecord(host::LParam lParam);
 /// The hook type being dispatched now, 0 otherwise.
 std::int32_t CurrentHookType();
 /// The system's text for a Win32 error code, as FormatMessage writes it.

@@ -44,6 +44,15 @@ struct MouseHookStruct {
   std::uintptr_t dwExtraInfo = 0;
 };
 
+/// The layout of the system's CWPSTRUCT: a message sent to a window, as a
+/// WH_CALLWNDPROC hook receives it.
+struct CwpStruct {
+  LParam lParam = 0;
+  WParam wParam = 0;
+  std::uint32_t message = 0;
+  Hwnd hwnd = 0;
+};
+
 /// Same contract as the system's PtInRect: right and bottom edges lie outside.
 inline bool PtInRect(const Rect& r, Point p) {
   return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
@@ -66,6 +75,10 @@ inline constexpr std::intptr_t WS_EX_TOOLWINDOW = 0x80;
 inline constexpr std::intptr_t WS_EX_APPWINDOW = 0x40000;
 inline constexpr std::intptr_t WS_CHILD = 0x40000000;
 inline constexpr std::intptr_t WS_POPUP = static_cast<std::intptr_t>(0x80000000u);
+inline constexpr std::intptr_t WS_MINIMIZE = 0x20000000;
+inline constexpr std::uint32_t GA_PARENT = 1;
+inline constexpr std::uint32_t WM_ACTIVATEAPP = 0x1C;
+inline constexpr std::uint32_t WM_WINDOWPOSCHANGED = 0x47;
 inline constexpr std::uint32_t WM_MOUSEMOVE = 0x200;
 inline constexpr std::uint32_t WM_LBUTTONDOWN = 0x201;
 inline constexpr std::uint32_t WM_LBUTTONUP = 0x202;

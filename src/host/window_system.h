@@ -30,6 +30,9 @@ class WindowSystem {
   virtual bool MoveWindow(Hwnd hWnd, int X, int Y, int nWidth, int nHeight, bool bRepaint) = 0;
   virtual Hwnd SetParent(Hwnd hWndChild, Hwnd hWndNewParent) = 0;
   virtual Hwnd GetDesktopWindow() = 0;
+  virtual bool IsWindowVisible(Hwnd hWnd) = 0;
+  virtual bool IsIconic(Hwnd hWnd) = 0;
+  virtual Hwnd GetAncestor(Hwnd hwnd, std::uint32_t gaFlags) = 0;
   virtual bool DrawFrameControl(Hdc hdc, Rect* rect, std::uint32_t uType, std::uint32_t uState) = 0;
   /// The monitor holding the largest part of the rectangle; when none holds any of
   /// it, dwFlags decides (MONITOR_DEFAULTTONULL gives 0).

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "control_fixture.h"
 #include "hooks/m_windows_hook.h"
 #include "host/sim/sim_messages.h"
@@ -237,6 +239,40 @@ TEST_P(DeactivateTest, LeavesNoListForAHiddenControl) {
 INSTANTIATE_TEST_SUITE_P(Cases, DeactivateTest,
                          ::testing::Values(DeactivateCase{"ListOpen", 150, 1}, DeactivateCase{"RefillWaiting", 100, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The person moves on without a press this thread sees: to another program
+// (Alt+Tab, the Windows key, a press on another program's window), or the form
+// goes out of sight. The list closes up as on a press elsewhere.
+struct MoveOnCase {
+  const char* name;
+  std::function<void(sim::SimDesktop&, host::Hwnd form)> move;
+  bool closes;
+};
+
+class MoveOnTest : public ControlTest, public ::testing::WithParamInterface<MoveOnCase> {};
+
+TEST_P(MoveOnTest, ClosesTheListWhenThePersonMovesOn) {
+  RunningWith({u"alpha", u"alps"});
+  DropDownFor(u"al");
+  GetParam().move(machine.desktop, form.FormWindow());
+  EXPECT_EQ(form.Lst().Visible(), !GetParam().closes);
+  EXPECT_EQ(form.Events().Names(), GetParam().closes ? Events{"CloseUpList"} : Events{});
+  EXPECT_EQ(machine.desktop.Hooks().empty(), GetParam().closes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MoveOnTest,
+    ::testing::Values(
+        MoveOnCase{"AnotherProgramActivated", [](sim::SimDesktop& d, host::Hwnd) { d.ActivateApp(false); }, true},
+        MoveOnCase{"ThisProgramActivated", [](sim::SimDesktop& d, host::Hwnd) { d.ActivateApp(true); }, false},
+        MoveOnCase{"FormMinimized", [](sim::SimDesktop& d, host::Hwnd f) { d.MinimizeWindow(f, true); }, true},
+        MoveOnCase{"FormHidden", [](sim::SimDesktop& d, host::Hwnd f) { d.ShowWindow(f, false); }, true},
+        MoveOnCase{"OtherWindowHidden",
+                   [](sim::SimDesktop& d, host::Hwnd) {
+                     d.ShowWindow(d.CreateWindow(u"Other", 0, sim::WS_VISIBLE, 0, {600, 0, 700, 100}, nullptr), false);
+                   },
+                   false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace zelvane::control

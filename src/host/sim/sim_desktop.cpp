@@ -48,18 +48,47 @@ std::u16string SimDesktop::ClassName(host::Hwnd hwnd) const {
 }
 
 bool SimDesktop::ShowWindow(host::Hwnd hwnd, bool show) {
-  std::lock_guard lock(mutex_);
-  auto* w = windows_.Find(hwnd);
-  if (w == nullptr) return false;
-  const bool wasVisible = (w->style & WS_VISIBLE) != 0;
-  w->style = show ? (w->style | WS_VISIBLE) : (w->style & ~WS_VISIBLE);
-  if (show) windows_.BringToTop(hwnd);
+  bool wasVisible = false;
+  {
+    std::lock_guard lock(mutex_);
+    auto* w = windows_.Find(hwnd);
+    if (w == nullptr) return false;
+    wasVisible = (w->style & WS_VISIBLE) != 0;
+    w->style = show ? (w->style | WS_VISIBLE) : (w->style & ~WS_VISIBLE);
+    if (show) windows_.BringToTop(hwnd);
+  }
+  if (wasVisible != show) DeliverSent(hwnd, host::WM_WINDOWPOSCHANGED, 0, 0);
   return wasVisible;
 }
 
-bool SimDesktop::IsWindowVisible(host::Hwnd hwnd) const {
-  std::lock_guard lock(mutex_);
-  return windows_.Visible(hwnd);
+void SimDesktop::MinimizeWindow(host::Hwnd hwnd, bool minimize) {
+  {
+    std::lock_guard lock(mutex_);
+    auto* w = windows_.Find(hwnd);
+    if (w == nullptr) return;
+    w->style = minimize ? (w->style | host::WS_MINIMIZE) : (w->style & ~host::WS_MINIMIZE);
+  }
+  DeliverSent(hwnd, host::WM_WINDOWPOSCHANGED, 0, 0);
+}
+
+void SimDesktop::ActivateApp(bool active) {
+  for (const host::Hwnd window : Children(windows_.Desktop())) {
+    DeliverSent(window, host::WM_ACTIVATEAPP, active ? 1 : 0, 0);
+  }
+}
+
+host::LResult SimDesktop::DeliverSent(host::Hwnd hwnd, std::uint32_t msg, host::WParam wParam, host::LParam lParam) {
+  host::CwpStruct record{lParam, wParam, msg, hwnd};
+  RunHookChain(host::WH_CALLWNDPROC, HC_ACTION, 0, reinterpret_cast<host::LParam>(&record));
+  SimWindowHandler* handler = nullptr;
+  {
+    // Looked up after the hooks, which may have destroyed the window.
+    std::lock_guard lock(mutex_);
+    const auto* w = windows_.Find(hwnd);
+    if (w == nullptr) return 0;
+    handler = w->handler;
+  }
+  return handler == nullptr ? 0 : handler->OnMessage(msg, wParam, lParam);
 }
 
 bool SimDesktop::IsShown(host::Hwnd hwnd) const {

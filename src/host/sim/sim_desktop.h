@@ -77,10 +77,15 @@ class SimDesktop final : public host::WindowSystem, public host::MessageLoop {
   void SetHandler(host::Hwnd hwnd, SimWindowHandler* handler);
   std::u16string ClassName(host::Hwnd hwnd) const;
   /// Sets the window's own visibility flag (WS_VISIBLE); showing brings it to the
-  /// top of its siblings. Returns whether it was visible before.
+  /// top of its siblings. A change is followed by WM_WINDOWPOSCHANGED (lParam 0, no
+  /// WINDOWPOS). Returns whether it was visible before.
   bool ShowWindow(host::Hwnd hwnd, bool show);
-  /// The own flag and those of all ancestors.
-  bool IsWindowVisible(host::Hwnd hwnd) const;
+  /// Minimizes the window (WS_MINIMIZE, IsIconic) or restores it, followed by
+  /// WM_WINDOWPOSCHANGED as ShowWindow; it stays visible, as a minimized window does.
+  void MinimizeWindow(host::Hwnd hwnd, bool minimize);
+  /// WM_ACTIVATEAPP to every top-level window, as when a window of another thread
+  /// or program is activated (false) or one of this thread's comes back (true).
+  void ActivateApp(bool active);
   /// The window's own WS_VISIBLE flag (VB's Visible property).
   bool IsShown(host::Hwnd hwnd) const;
   /// Returns whether the window was disabled before (as Win32 does).
@@ -136,6 +141,11 @@ class SimDesktop final : public host::WindowSystem, public host::MessageLoop {
   bool MoveWindow(host::Hwnd hWnd, int X, int Y, int nWidth, int nHeight, bool bRepaint) override;
   host::Hwnd SetParent(host::Hwnd hWndChild, host::Hwnd hWndNewParent) override;
   host::Hwnd GetDesktopWindow() override;
+  /// The own flag and those of all ancestors.
+  bool IsWindowVisible(host::Hwnd hWnd) override;
+  bool IsIconic(host::Hwnd hWnd) override;
+  /// GA_PARENT only: the parent, the desktop window for a top-level window, 0 for the desktop.
+  host::Hwnd GetAncestor(host::Hwnd hwnd, std::uint32_t gaFlags) override;
   bool DrawFrameControl(host::Hdc hdc, host::Rect* rect, std::uint32_t uType, std::uint32_t uState) override;
   /// An empty rectangle counts as the point at its top-left corner; among monitors
   /// holding equal parts of it, and equally near ones, the first added wins.
@@ -296,6 +306,9 @@ class SimDesktop final : public host::WindowSystem, public host::MessageLoop {
   /// False, with the last error set, when the condition does not hold.
   bool RequireLocked(bool condition, std::uint32_t error);
   host::LResult RunHookChain(int idHook, int nCode, host::WParam wParam, host::LParam lParam);
+  /// A sent message: the calling thread's WH_CALLWNDPROC chain sees it first
+  /// (HC_ACTION, lParam = address of a CWPSTRUCT), then the window's handler.
+  host::LResult DeliverSent(host::Hwnd hwnd, std::uint32_t msg, host::WParam wParam, host::LParam lParam);
   InputResult MouseInput(MouseAction action, host::Point screen, int button, int shift);
   InputResult KeyInput(bool down, int vk, int shift);
   void RunQueuedBefore(std::uint64_t mark);

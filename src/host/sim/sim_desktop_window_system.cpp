@@ -46,16 +46,13 @@ bool SimDesktop::ScreenToClient(host::Hwnd hWnd, host::Point* point) {
 
 host::LResult SimDesktop::SendMessageW(host::Hwnd hWnd, std::uint32_t msg, host::WParam wParam,
                                        host::LParam lParam) {
-  SimWindowHandler* handler = nullptr;
   {
     std::lock_guard lock(mutex_);
     LogCallLocked(CallText("SendMessageW", hWnd, msg, wParam, lParam));
     sentLog_.push_back({hWnd, msg, wParam, lParam});
-    const auto* w = windows_.Find(hWnd);
-    if (!RequireLocked(w != nullptr, ERROR_INVALID_WINDOW_HANDLE)) return 0;
-    handler = w->handler;
+    if (!RequireLocked(windows_.Contains(hWnd), ERROR_INVALID_WINDOW_HANDLE)) return 0;
   }
-  return handler == nullptr ? 0 : handler->OnMessage(msg, wParam, lParam);
+  return DeliverSent(hWnd, msg, wParam, lParam);
 }
 
 int SimDesktop::LBItemFromPt(host::Hwnd hLB, host::Point pt, bool bAutoScroll) {
@@ -130,6 +127,26 @@ host::Hwnd SimDesktop::GetDesktopWindow() {
   std::lock_guard lock(mutex_);
   LogCallLocked(CallText("GetDesktopWindow"));
   return windows_.Desktop();
+}
+
+bool SimDesktop::IsWindowVisible(host::Hwnd hWnd) {
+  std::lock_guard lock(mutex_);
+  LogCallLocked(CallText("IsWindowVisible", hWnd));
+  return windows_.Visible(hWnd);
+}
+
+bool SimDesktop::IsIconic(host::Hwnd hWnd) {
+  std::lock_guard lock(mutex_);
+  LogCallLocked(CallText("IsIconic", hWnd));
+  const auto* w = windows_.Find(hWnd);
+  return w != nullptr && (w->style & host::WS_MINIMIZE) != 0;
+}
+
+host::Hwnd SimDesktop::GetAncestor(host::Hwnd hwnd, std::uint32_t gaFlags) {
+  std::lock_guard lock(mutex_);
+  LogCallLocked(CallText("GetAncestor", hwnd, gaFlags));
+  const auto* w = windows_.Find(hwnd);
+  return w == nullptr || gaFlags != host::GA_PARENT ? 0 : w->parent;
 }
 
 bool SimDesktop::DrawFrameControl(host::Hdc hdc, host::Rect* rect, std::uint32_t uType, std::uint32_t uState) {

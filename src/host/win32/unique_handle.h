@@ -57,6 +57,7 @@ using unique_hbrush = unique_any<HBRUSH, decltype(&handle_close::DeleteBrush), h
 using unique_hfont = unique_any<HFONT, decltype(&handle_close::DeleteFont), handle_close::DeleteFont>;
 using unique_hbitmap = unique_any<HBITMAP, decltype(&handle_close::DeleteBitmap), handle_close::DeleteBitmap>;
 using unique_hmodule = unique_any<HMODULE, decltype(&::FreeLibrary), ::FreeLibrary>;
+using unique_handle = unique_any<HANDLE, decltype(&::CloseHandle), ::CloseHandle>;
 // CreateActCtxW fails with INVALID_HANDLE_VALUE: store nullptr instead.
 using unique_actctx = unique_any<HANDLE, decltype(&::ReleaseActCtx), ::ReleaseActCtx>;
 using unique_bstr = unique_any<BSTR, decltype(&::SysFreeString), ::SysFreeString>;

@@ -34,6 +34,11 @@ static_assert(offsetof(host::MouseHookStruct, pt) == offsetof(MOUSEHOOKSTRUCT, p
 static_assert(offsetof(host::MouseHookStruct, hwnd) == offsetof(MOUSEHOOKSTRUCT, hwnd));
 static_assert(offsetof(host::MouseHookStruct, wHitTestCode) == offsetof(MOUSEHOOKSTRUCT, wHitTestCode));
 static_assert(offsetof(host::MouseHookStruct, dwExtraInfo) == offsetof(MOUSEHOOKSTRUCT, dwExtraInfo));
+static_assert(sizeof(host::CwpStruct) == sizeof(CWPSTRUCT));
+static_assert(offsetof(host::CwpStruct, lParam) == offsetof(CWPSTRUCT, lParam));
+static_assert(offsetof(host::CwpStruct, wParam) == offsetof(CWPSTRUCT, wParam));
+static_assert(offsetof(host::CwpStruct, message) == offsetof(CWPSTRUCT, message));
+static_assert(offsetof(host::CwpStruct, hwnd) == offsetof(CWPSTRUCT, hwnd));
 #ifndef _WIN64
 static_assert(sizeof(MOUSEHOOKSTRUCT) == 20, "the 32-bit record is five 32-bit fields");
 #endif

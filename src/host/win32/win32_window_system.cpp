@@ -53,6 +53,14 @@ host::Hwnd Win32WindowSystem::SetParent(host::Hwnd hWndChild, host::Hwnd hWndNew
 
 host::Hwnd Win32WindowSystem::GetDesktopWindow() { return FromHwnd(::GetDesktopWindow()); }
 
+bool Win32WindowSystem::IsWindowVisible(host::Hwnd hWnd) { return ::IsWindowVisible(ToHwnd(hWnd)) != 0; }
+
+bool Win32WindowSystem::IsIconic(host::Hwnd hWnd) { return ::IsIconic(ToHwnd(hWnd)) != 0; }
+
+host::Hwnd Win32WindowSystem::GetAncestor(host::Hwnd hwnd, std::uint32_t gaFlags) {
+  return FromHwnd(::GetAncestor(ToHwnd(hwnd), gaFlags));
+}
+
 bool Win32WindowSystem::DrawFrameControl(host::Hdc hdc, host::Rect* rect, std::uint32_t uType, std::uint32_t uState) {
   return ::DrawFrameControl(reinterpret_cast<HDC>(hdc), ToRect(rect), uType, uState) != 0;
 }

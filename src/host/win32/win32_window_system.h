@@ -16,6 +16,9 @@ class Win32WindowSystem : public host::WindowSystem {
   bool MoveWindow(host::Hwnd hWnd, int X, int Y, int nWidth, int nHeight, bool bRepaint) override;
   host::Hwnd SetParent(host::Hwnd hWndChild, host::Hwnd hWndNewParent) override;
   host::Hwnd GetDesktopWindow() override;
+  bool IsWindowVisible(host::Hwnd hWnd) override;
+  bool IsIconic(host::Hwnd hWnd) override;
+  host::Hwnd GetAncestor(host::Hwnd hwnd, std::uint32_t gaFlags) override;
   bool DrawFrameControl(host::Hdc hdc, host::Rect* rect, std::uint32_t uType, std::uint32_t uState) override;
   host::HMonitor MonitorFromRect(const host::Rect* lprc, std::uint32_t dwFlags) override;
   bool GetMonitorInfoW(host::HMonitor hMonitor, host::MonitorInfo* lpmi) override;
