@@ -9,11 +9,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "host/win32/com_ptr.h"
@@ -23,6 +26,7 @@
 namespace {
 
 using zelvane::win32::com_ptr;
+using zelvane::win32::unique_handle;
 using zelvane::win32::unique_hwnd;
 
 // __Zelvane's dispatch ids.
@@ -289,9 +293,16 @@ class Server : public ::testing::Environment {
     dll = dll.substr(0, dll.find_last_of(L'\\') + 1) + ZELVANE_DLL_RELATIVE_PATH;
     module = LoadLibraryW(dll.c_str());
     ASSERT_NE(module, nullptr) << "cannot load the control's DLL";
-    ASSERT_EQ(Entry("DllRegisterServer")(), S_OK);
+    if (!OtherProgram()) ASSERT_EQ(Entry("DllRegisterServer")(), S_OK);
   }
-  void TearDown() override { Entry("DllUnregisterServer")(); }
+  void TearDown() override {
+    if (!OtherProgram()) Entry("DllUnregisterServer")();
+  }
+
+  /// Whether this run is the second program of a test that needs two: it uses the
+  /// first one's registration, which must outlive it.
+  static bool OtherProgram() { return GetEnvironmentVariableW(kSharedKeyVariable, nullptr, 0) != 0; }
+  static constexpr const wchar_t* kSharedKeyVariable = L"ZELVANE_TEST_SHARED_KEY";
 
   static HRESULT(STDAPICALLTYPE* Entry(const char* name))() {
     return reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(GetProcAddress(module, name));
@@ -1400,6 +1411,207 @@ INSTANTIATE_TEST_SUITE_P(
                       EscapeCase{"ClosedListGoesToCancel", true, false, KeyRoute::AcceleratorThenDialog, true},
                       EscapeCase{"OptionOffGoesToCancel", false, true, KeyRoute::AcceleratorThenDialog, true},
                       EscapeCase{"OptionOffDialogCode", false, true, KeyRoute::DialogOnly, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The host changes the list while it is dropped down; the rows stay as they were.
+TEST_F(ContainerTest, ShiftDeleteOnARowWhoseEntryIsGoneRaisesNoRemovingItem) {
+  ActiveControl active;
+  Control& control = active.control;
+  ASSERT_EQ(control.z2->put_AllowRemove(VARIANT_TRUE), S_OK);
+  BSTR value = SysAllocString(L"qa\r\nother\r\nqb\r\nzed\r\nqc");
+  ASSERT_EQ(control.z->put_StringValue(value), S_OK);
+  SysFreeString(value);
+  SetForegroundWindow(active.site.window());
+  SetFocus(control.Editor());
+  PressKey('Q');
+  ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(control.List()) != FALSE; }));
+  PressKey(VK_DOWN);
+  ASSERT_TRUE(PumpUntil([&] { return SendMessageW(control.List(), LB_GETCURSEL, 0, 0) == 0; }));
+  ASSERT_EQ(control.z->ClearList(), S_OK);
+  control.events.events.clear();
+  PressShifted(VK_DELETE);
+  ASSERT_TRUE(PumpUntil([&] { return SendMessageW(control.List(), LB_GETCOUNT, 0, 0) == 2; }))
+      << "the row leaves the open list";
+  EXPECT_EQ(control.events.Count(kRemovingItem), 0);
+  EXPECT_EQ(control.Count(), 0);
+  EXPECT_EQ(SendMessageW(control.List(), LB_GETCURSEL, 0, 0), 0) << "the next row is highlighted";
+}
+
+const wchar_t* const kListsKey = L"Software\\VB and VBA Program Settings\\Zelvane\\Lists";
+
+/// Places a control as a designer would and stores it in `bag`; returns its key.
+std::wstring PlaceAndStore(MemoryBag& bag) {
+  Control placed;
+  placed.InitNew();
+  placed.z.query<IPersistPropertyBag>()->Save(&bag, TRUE, TRUE);
+  return V_BSTR(&bag.values[L"RegKey"]);
+}
+
+void StoreList(const std::wstring& key, const std::wstring& list) {
+  ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kListsKey, key.c_str(), REG_SZ, list.c_str(),
+                            static_cast<DWORD>((list.size() + 1) * sizeof(wchar_t))),
+            ERROR_SUCCESS);
+}
+
+std::wstring SavedList(const std::wstring& key) {
+  wchar_t saved[256] = {};
+  DWORD bytes = sizeof saved;
+  RegGetValueW(HKEY_CURRENT_USER, kListsKey, key.c_str(), RRF_RT_REG_SZ, nullptr, saved, &bytes);
+  return saved;
+}
+
+/// A control restored at run time from the stored form in `bag`.
+std::unique_ptr<Control> Restore(TestSite& site, MemoryBag& bag) {
+  auto control = std::make_unique<Control>(&site);
+  EXPECT_EQ(control->z.query<IPersistPropertyBag>()->Load(&bag, nullptr), S_OK);
+  return control;
+}
+
+// A copied control: two controls with one key on the forms of one program. Each
+// adds an entry and one removes one; whichever goes last keeps the other's changes.
+TEST_F(ContainerTest, TwoControlsWithOneKeyMergeTheirSavedLists) {
+  MemoryBag bag;
+  const std::wstring key = PlaceAndStore(bag);
+  for (const bool firstGoesFirst : {true, false}) {
+    StoreList(key, L"s1\r\ns2\r\ns3");
+    TestSite site;
+    std::unique_ptr<Control> first = Restore(site, bag);
+    std::unique_ptr<Control> second = Restore(site, bag);
+    first->Add(L"a1");
+    ASSERT_EQ(first->z2->RemoveItem(3), S_OK);  // s3
+    second->Add(L"b1");
+    (firstGoesFirst ? first : second).reset();
+    EXPECT_EQ(SavedList(key), firstGoesFirst ? L"a1\r\ns1\r\ns2" : L"b1\r\ns1\r\ns2\r\ns3")
+        << "alone, the first save writes what it always did";
+    (firstGoesFirst ? second : first).reset();
+    EXPECT_EQ(SavedList(key), firstGoesFirst ? L"b1\r\na1\r\ns1\r\ns2" : L"a1\r\nb1\r\ns1\r\ns2");
+  }
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, kListsKey, key.c_str());
+}
+
+// The second program of the test below; skipped when run on its own. It loads the
+// list under the key it is given, adds "theirs", removes "s1" and saves when told to.
+TEST_F(ContainerTest, SecondProgramOfTheSharedKeyTest) {
+  wchar_t key[64] = {};
+  if (GetEnvironmentVariableW(Server::kSharedKeyVariable, key, 64) == 0) GTEST_SKIP() << "run by the test below";
+  MemoryBag bag;
+  VARIANT value;
+  V_VT(&value) = VT_BSTR;
+  V_BSTR(&value) = SysAllocString(key);
+  bag.Write(L"RegKey", &value);
+  VariantClear(&value);
+  const unique_handle loaded(OpenEventW(EVENT_MODIFY_STATE, FALSE, L"ZelvaneSharedKeyLoaded"));
+  const unique_handle go(OpenEventW(SYNCHRONIZE, FALSE, L"ZelvaneSharedKeyGo"));
+  ASSERT_TRUE(loaded && go);
+  TestSite site;
+  std::unique_ptr<Control> theirs = Restore(site, bag);
+  theirs->Add(L"theirs");
+  ASSERT_EQ(theirs->z2->RemoveItem(1), S_OK);  // s1
+  SetEvent(loaded.get());
+  ASSERT_TRUE(PumpUntil([&] { return WaitForSingleObject(go.get(), 0) == WAIT_OBJECT_0; }, 1500));
+}
+
+// Two copies of one program, each with the control of one stored form: both load,
+// change and save the list, in either order, and neither loses the other's changes.
+TEST_F(ContainerTest, TwoProgramsWithOneKeyMergeTheirSavedLists) {
+  MemoryBag bag;
+  const std::wstring key = PlaceAndStore(bag);
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  for (const bool theyGoFirst : {true, false}) {
+    StoreList(key, L"s1\r\ns2\r\ns3");
+    const unique_handle loaded(CreateEventW(nullptr, TRUE, FALSE, L"ZelvaneSharedKeyLoaded"));
+    const unique_handle go(CreateEventW(nullptr, TRUE, FALSE, L"ZelvaneSharedKeyGo"));
+    TestSite site;
+    std::unique_ptr<Control> mine = Restore(site, bag);
+    mine->Add(L"mine");
+    std::wstring command = L"\"" + std::wstring(self) + L"\" --gtest_filter=ContainerTest.SecondProgramOfTheSharedKeyTest";
+    SetEnvironmentVariableW(Server::kSharedKeyVariable, key.c_str());
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    const BOOL created =
+        CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started);
+    SetEnvironmentVariableW(Server::kSharedKeyVariable, nullptr);
+    ASSERT_TRUE(created);
+    const unique_handle process(started.hProcess);
+    CloseHandle(started.hThread);
+    ASSERT_TRUE(PumpUntil([&] { return WaitForSingleObject(loaded.get(), 0) == WAIT_OBJECT_0; }, 1500))
+        << "the second program never loaded the list";
+    if (!theyGoFirst) mine.reset();
+    SetEvent(go.get());
+    ASSERT_TRUE(PumpUntil([&] { return WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0; }, 1500));
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.get(), &exitCode);
+    EXPECT_EQ(exitCode, 0u);
+    mine.reset();
+    EXPECT_EQ(SavedList(key), theyGoFirst ? L"mine\r\ntheirs\r\ns2\r\ns3" : L"theirs\r\nmine\r\ns2\r\ns3");
+  }
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, kListsKey, key.c_str());
+}
+
+/// A form with an active control on a UI thread of its own, as a program with
+/// windows on two threads has.
+class OtherThreadForm {
+ public:
+  OtherThreadForm() : thread_([this] { Run(); }) {
+    while (!window_.load()) Sleep(10);
+  }
+  ~OtherThreadForm() {
+    stop_ = true;
+    thread_.join();
+  }
+  HWND window() const { return window_.load(); }
+
+ private:
+  void Run() {
+    OleInitialize(nullptr);
+    {
+      ActiveControl active;
+      // Beside the test's own form, which takes the place every form takes.
+      MoveWindow(active.site.window(), 560, 100, 400, 300, TRUE);
+      window_ = active.site.window();
+      while (!stop_) PumpUntil([this] { return stop_.load(); }, 5);
+    }
+    OleUninitialize();
+  }
+  std::atomic<bool> stop_{false};
+  std::atomic<HWND> window_{nullptr};
+  std::thread thread_;
+};
+
+// The person moves on while the list is open, in ways the thread's mouse hook does
+// not see: the list closes up as on a press elsewhere.
+struct MoveOnCase {
+  const char* name;
+  void (*move)(HWND form, HWND otherThreadsForm);
+};
+
+class MoveOnTest : public ContainerTest, public ::testing::WithParamInterface<MoveOnCase> {};
+
+TEST_P(MoveOnTest, TheOpenListClosesWhenThePersonMovesOn) {
+  OtherThreadForm other;
+  ProbedControl form;
+  Control& control = form.control;
+  PressKey('A');
+  ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(control.List()) != FALSE; }));
+  control.events.events.clear();
+  GetParam().move(form.site.window(), other.window());
+  EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(control.List()); }));
+  EXPECT_EQ(control.events.Count(kCloseUpList), 1);
+  ShowWindow(form.site.window(), SW_RESTORE);
+  SetForegroundWindow(form.site.window());
+  const int presses = form.probe.presses;
+  ClickAt(Middle(form.probe.window()));
+  EXPECT_TRUE(PumpUntil([&] { return form.probe.presses > presses; })) << "no hook is left to stop a press";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, MoveOnTest,
+    ::testing::Values(MoveOnCase{"PressOnAnotherThreadsForm", [](HWND, HWND other) { ClickAt(Middle(other)); }},
+                      MoveOnCase{"AnotherThreadsFormBroughtForward",
+                                 [](HWND, HWND other) { SetForegroundWindow(other); }},
+                      MoveOnCase{"FormMinimized", [](HWND form, HWND) { ShowWindow(form, SW_MINIMIZE); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
