@@ -56,7 +56,7 @@ HRESULT STDMETHODCALLTYPE ZelvaneDispatch::GetIDsOfNames(REFIID riid, LPOLESTR* 
 HRESULT STDMETHODCALLTYPE ZelvaneDispatch::Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPARAMS* params,
                                                  VARIANT* result, EXCEPINFO* exception, UINT* argError) {
   if (riid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
-  return impl_from().DispatchTypeInfo().Invoke(static_cast<_Zelvane2*>(this), id, flags, params, result, exception,
+  return impl_from().DispatchTypeInfo().Invoke(static_cast<_Zelvane3*>(this), id, flags, params, result, exception,
                                                argError);
 }
 
@@ -212,6 +212,25 @@ HRESULT STDMETHODCALLTYPE ZelvaneDispatch::get_CloseOnEscape(VARIANT_BOOL* value
 }
 HRESULT STDMETHODCALLTYPE ZelvaneDispatch::put_CloseOnEscape(VARIANT_BOOL value) {
   return Call([&](control::Zelvane& c) { c.SetCloseOnEscape(value != VARIANT_FALSE); });
+}
+
+HRESULT STDMETHODCALLTYPE ZelvaneDispatch::get_RegKey(BSTR* value) {
+  return Get(value, [](control::Zelvane& c) { return ToNewBstr(c.RegKey()); });
+}
+HRESULT STDMETHODCALLTYPE ZelvaneDispatch::put_RegKey(BSTR value) {
+  return Call([&](control::Zelvane& c) { c.SetRegKey(FromBstr(value)); });
+}
+HRESULT STDMETHODCALLTYPE ZelvaneDispatch::get_AccessibleName(BSTR* value) {
+  return Get(value, [](control::Zelvane& c) { return ToNewBstr(c.AccessibleName()); });
+}
+HRESULT STDMETHODCALLTYPE ZelvaneDispatch::put_AccessibleName(BSTR value) {
+  return Call([&](control::Zelvane& c) { c.SetAccessibleName(FromBstr(value)); });
+}
+HRESULT STDMETHODCALLTYPE ZelvaneDispatch::get_VisualStyles(VARIANT_BOOL* value) {
+  return Get(value, [](control::Zelvane& c) { return ToVariantBool(c.VisualStyles()); });
+}
+HRESULT STDMETHODCALLTYPE ZelvaneDispatch::put_VisualStyles(VARIANT_BOOL value) {
+  return Call([&](control::Zelvane& c) { c.SetVisualStyles(value != VARIANT_FALSE); });
 }
 
 }  // namespace zelvane::com

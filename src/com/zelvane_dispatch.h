@@ -6,10 +6,10 @@ namespace zelvane::com {
 
 class ZelvaneObject;
 
-/// _Zelvane2 (and through it _Zelvane, whose members it begins with), the
+/// _Zelvane3 (and through it _Zelvane2 and _Zelvane, whose members it begins with), the
 /// control's dual automation interface: IDispatch through the type information,
 /// every member a call into the portable control.
-class ZelvaneDispatch final : public EmbeddedInterface<_Zelvane2, ZelvaneObject> {
+class ZelvaneDispatch final : public EmbeddedInterface<_Zelvane3, ZelvaneObject> {
  public:
   using EmbeddedInterface::EmbeddedInterface;
 
@@ -69,6 +69,12 @@ class ZelvaneDispatch final : public EmbeddedInterface<_Zelvane2, ZelvaneObject>
   HRESULT STDMETHODCALLTYPE put_ListRows(short value) override;
   HRESULT STDMETHODCALLTYPE get_CloseOnEscape(VARIANT_BOOL* value) override;
   HRESULT STDMETHODCALLTYPE put_CloseOnEscape(VARIANT_BOOL value) override;
+  HRESULT STDMETHODCALLTYPE get_RegKey(BSTR* value) override;
+  HRESULT STDMETHODCALLTYPE put_RegKey(BSTR value) override;
+  HRESULT STDMETHODCALLTYPE get_AccessibleName(BSTR* value) override;
+  HRESULT STDMETHODCALLTYPE put_AccessibleName(BSTR value) override;
+  HRESULT STDMETHODCALLTYPE get_VisualStyles(VARIANT_BOOL* value) override;
+  HRESULT STDMETHODCALLTYPE put_VisualStyles(VARIANT_BOOL value) override;
 
  private:
   /// Runs one member on the control behind the COM edge.

@@ -10,7 +10,7 @@ constexpr std::int32_t kMaxFilterDelay = 10000;
 constexpr std::int32_t kMaxListRows = 100;
 
 template <class T>
-void WriteIfChanged(host::PropertyBag& bag, std::u16string_view name, T value, T defaultValue) {
+void WriteIfChanged(host::PropertyBag& bag, std::u16string_view name, const T& value, const T& defaultValue) {
   if (value != defaultValue) bag.WriteProperty(name, value, defaultValue);
 }
 
@@ -34,6 +34,8 @@ ControlOptions ReadControlOptions(host::PropertyBag& bag) {
   options.FilterDelay = CheckedFilterDelay(core::ToLong(bag.ReadProperty(u"FilterDelay", defaults.FilterDelay)));
   options.ListRows = CheckedListRows(core::ToLong(bag.ReadProperty(u"ListRows", defaults.ListRows)));
   options.CloseOnEscape = core::ToBool(bag.ReadProperty(u"CloseOnEscape", defaults.CloseOnEscape));
+  options.AccessibleName = core::ToString(bag.ReadProperty(u"AccessibleName", defaults.AccessibleName));
+  options.VisualStyles = core::ToBool(bag.ReadProperty(u"VisualStyles", defaults.VisualStyles));
   return options;
 }
 
@@ -44,6 +46,8 @@ void WriteControlOptions(host::PropertyBag& bag, const ControlOptions& options) 
   WriteIfChanged(bag, u"FilterDelay", options.FilterDelay, defaults.FilterDelay);
   WriteIfChanged(bag, u"ListRows", options.ListRows, defaults.ListRows);
   WriteIfChanged(bag, u"CloseOnEscape", options.CloseOnEscape, defaults.CloseOnEscape);
+  WriteIfChanged(bag, u"AccessibleName", options.AccessibleName, defaults.AccessibleName);
+  WriteIfChanged(bag, u"VisualStyles", options.VisualStyles, defaults.VisualStyles);
 }
 
 }  // namespace zelvane::control

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "host/property_bag.h"
 
@@ -22,6 +23,11 @@ struct ControlOptions {
   std::int16_t ListRows = kDefaultListRows;
   /// Escape with the drop-down open closes it and goes no further.
   bool CloseOnEscape = false;
+  /// The name screen readers announce for the text box; empty takes the label
+  /// before the control.
+  std::u16string AccessibleName;
+  /// The button and the border are drawn with the active theme.
+  bool VisualStyles = false;
 };
 
 /// `milliseconds` when it lies in 0..10000; else VB error 380.

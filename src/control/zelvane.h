@@ -107,12 +107,19 @@ class Zelvane final : private host::TextBoxEvents,
   void SetListRows(std::int16_t rows);
   bool CloseOnEscape() const { return options_.CloseOnEscape; }
   void SetCloseOnEscape(bool close);
+  /// The key of the saved list; empty is refused with 380 (it would share one list
+  /// among every control without a key), leaving the key as it was.
+  const std::u16string& RegKey() const { return regKey_; }
+  void SetRegKey(const std::u16string& key);
+  const std::u16string& AccessibleName() const { return options_.AccessibleName; }
+  void SetAccessibleName(const std::u16string& name);
+  bool VisualStyles() const { return options_.VisualStyles; }
+  void SetVisualStyles(bool themed);
   /// Whether an Escape pressed now is the control's (it closes the open drop-down),
   /// so the housing keeps it from the container's Cancel button.
   bool ClaimsEscape() const;
 
   /// Read-only views for tests and the housing.
-  const std::u16string& RegKey() const { return regKey_; }
   bool ListLoaded() const { return listLoaded_; }
   bool ButtonPressed() const { return buttonPressed_; }
   bool ListHover() const { return listHover_; }

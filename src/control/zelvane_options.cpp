@@ -1,5 +1,7 @@
 #include "control/zelvane.h"
 
+#include "core/vb_errors.h"
+
 namespace zelvane::control {
 
 void Zelvane::SetFilterDelay(std::int32_t milliseconds) {
@@ -13,6 +15,22 @@ void Zelvane::SetCloseOnEscape(bool close) {
   if (close == options_.CloseOnEscape) return;
   options_.CloseOnEscape = close;
   if (site_.lst->Visible()) site_.container.ControlInfoChanged();
+}
+
+void Zelvane::SetRegKey(const std::u16string& key) {
+  if (key.empty()) core::RaiseVbError(core::VbError::InvalidPropertyValue);
+  regKey_ = key;
+  Notify(u"RegKey");
+}
+
+void Zelvane::SetAccessibleName(const std::u16string& name) {
+  options_.AccessibleName = name;
+  Notify(u"AccessibleName");
+}
+
+void Zelvane::SetVisualStyles(bool themed) {
+  options_.VisualStyles = themed;
+  Notify(u"VisualStyles");
 }
 
 bool Zelvane::ClaimsEscape() const { return options_.CloseOnEscape && site_.lst->Visible(); }

@@ -20,7 +20,8 @@ const Strings kTenKeys{u"SaveOnReturn", u"RegKey",  u"MaxCount", u"ShowButton", 
 // The options' keys come after the ten, in this order.
 const Strings kAllKeys{u"SaveOnReturn", u"RegKey",       u"MaxCount",      u"ShowButton",  u"Font",
                        u"BackColor",    u"ForeColor",    u"Enabled",       u"Appearance",  u"AutoSaveList",
-                       u"AllowRemove",  u"MatchAnywhere", u"FilterDelay",  u"ListRows",    u"CloseOnEscape"};
+                       u"AllowRemove",  u"MatchAnywhere", u"FilterDelay",  u"ListRows",    u"CloseOnEscape",
+                       u"AccessibleName", u"VisualStyles"};
 
 TEST_F(ControlTest, FirstPlacementTakesTheDefaultsAndTouchesNothingElse) {
   Zelvane& z = form.CreateNew();
@@ -158,7 +159,9 @@ INSTANTIATE_TEST_SUITE_P(
                       BadValue{u"FilterDelay", std::int32_t{-1}, 380},
                       BadValue{u"ListRows", std::int16_t{0}, 380},
                       BadValue{u"ListRows", std::int32_t{101}, 380},
-                      BadValue{u"CloseOnEscape", std::u16string(u"no"), 13}));
+                      BadValue{u"CloseOnEscape", std::u16string(u"no"), 13},
+                      BadValue{u"AccessibleName", core::ObjectPtr(std::make_shared<NotAFont>()), 13},
+                      BadValue{u"VisualStyles", std::u16string(u"themed"), 13}));
 
 // Every option is read before any is applied: a refused one leaves all at their defaults.
 TEST_F(ControlTest, RefusedOptionAppliesNoneOfTheOthers) {
@@ -213,7 +216,11 @@ INSTANTIATE_TEST_SUITE_P(
         OptionCase{"ListRows", [](Zelvane& z) { z.SetListRows(100); }, std::int16_t{100},
                    [](const Zelvane& z) { return z.ListRows() == 100; }},
         OptionCase{"CloseOnEscape", [](Zelvane& z) { z.SetCloseOnEscape(true); }, true,
-                   [](const Zelvane& z) { return z.CloseOnEscape(); }}),
+                   [](const Zelvane& z) { return z.CloseOnEscape(); }},
+        OptionCase{"AccessibleName", [](Zelvane& z) { z.SetAccessibleName(u"City"); }, std::u16string(u"City"),
+                   [](const Zelvane& z) { return z.AccessibleName() == u"City"; }},
+        OptionCase{"VisualStyles", [](Zelvane& z) { z.SetVisualStyles(true); }, true,
+                   [](const Zelvane& z) { return z.VisualStyles(); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct RefusedAppearance {

@@ -46,7 +46,7 @@ Dim z
 Set z = CreateObject("ZelvaneTextBox.Zelvane")
 
 ' A new control has the first-placement defaults.
-Check "TypeName", TypeName(z), "_Zelvane2"
+Check "TypeName", TypeName(z), "_Zelvane3"
 Check "ListCount new", z.ListCount, 0
 Check "MaxCount new", z.MaxCount, 100
 Check "SaveOnReturn new", z.SaveOnReturn, True
@@ -63,6 +63,8 @@ Check "MatchAnywhere new", z.MatchAnywhere, False
 Check "FilterDelay new", z.FilterDelay, 150
 Check "ListRows new", z.ListRows, 7
 Check "CloseOnEscape new", z.CloseOnEscape, False
+Check "AccessibleName new", z.AccessibleName, ""
+Check "VisualStyles new", z.VisualStyles, False
 
 ' AddItem: most recent first, no duplicates regardless of case, empty ignored.
 z.AddItem "a"
