@@ -18,7 +18,7 @@ extern "C" HRESULT WINAPI AtlAxGetControl(HWND window, IUnknown** control);
 
 // Creates the control as a child of form and hands back its default interface;
 // the caller releases it. The window (and the control) go with the form.
-HRESULT AddZelvane(HWND form, HINSTANCE instance, _Zelvane2** zelvane)
+HRESULT AddZelvane(HWND form, HINSTANCE instance, _Zelvane3** zelvane)
 {
     *zelvane = nullptr;
     if (!AtlAxWinInit()) return E_FAIL;
@@ -28,12 +28,16 @@ HRESULT AddZelvane(HWND form, HINSTANCE instance, _Zelvane2** zelvane)
     IUnknown* control = nullptr;
     HRESULT hr = AtlAxGetControl(host, &control);
     if (FAILED(hr)) return hr;
-    hr = control->QueryInterface(IID__Zelvane2, reinterpret_cast<void**>(zelvane));
+    hr = control->QueryInterface(IID__Zelvane3, reinterpret_cast<void**>(zelvane));
     control->Release();
     if (FAILED(hr)) return hr;
 
     (*zelvane)->put_ShowButton(VARIANT_TRUE);
     (*zelvane)->put_MatchAnywhere(VARIANT_TRUE);
+    BSTR name = SysAllocString(L"City");  // what screen readers call the box
+    hr = name ? (*zelvane)->put_AccessibleName(name) : E_OUTOFMEMORY;
+    SysFreeString(name);
+    if (FAILED(hr)) return hr;
     BSTR item = SysAllocString(L"Oslo");
     hr = item ? (*zelvane)->AddItem(item) : E_OUTOFMEMORY;
     SysFreeString(item);
@@ -42,7 +46,7 @@ HRESULT AddZelvane(HWND form, HINSTANCE instance, _Zelvane2** zelvane)
 
 // The control's errors are 0x800A0000 + the number in the README's error table, with
 // the description in the thread's error object: here 5010, "Invalid ListIndex".
-bool IsInvalidListIndex(_Zelvane2* zelvane, long index)
+bool IsInvalidListIndex(_Zelvane3* zelvane, long index)
 {
     VARIANT item;
     VariantInit(&item);
