@@ -22,6 +22,9 @@ BUILD_PACKAGES=(cmake ninja-build g++ git python3)
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev)
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64-x86-64
   binutils-mingw-w64-i686 wine64 wine xvfb xauth)
+# The release: the archive, the Windows Installer packages (wixl builds them, msiinfo
+# reads them back) and their optional signatures.
+PACKAGE_PACKAGES=(zip wixl msitools osslsigncode)
 
 # 32-bit Windows programs run in the same 64-bit prefix through Debian's 32-bit Wine.
 # Installs it when missing; fails when this machine cannot start 32-bit programs
@@ -77,3 +80,27 @@ configure_and_build() {
 project_version() {
   sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$1/CMakeCache.txt"
 }
+
+# sign_file FILE: signs a DLL or an MSI in place when the person packaging names a
+# certificate and its key, and does nothing when neither is named:
+#   ZELVANE_SIGN_CERT           the code-signing certificate (PEM or DER, with its chain)
+#   ZELVANE_SIGN_KEY            its private key (PEM or DER, not encrypted)
+#   ZELVANE_SIGN_TIMESTAMP_URL  optional: an RFC 3161 time-stamping server, so the
+#                               signature stays valid after the certificate expires
+sign_file() {
+  [ -n "${ZELVANE_SIGN_CERT:-}${ZELVANE_SIGN_KEY:-}" ] || return 0
+  if [ -z "${ZELVANE_SIGN_CERT:-}" ] || [ -z "${ZELVANE_SIGN_KEY:-}" ]; then
+    echo "signing needs both ZELVANE_SIGN_CERT and ZELVANE_SIGN_KEY" >&2
+    return 1
+  fi
+  local timestamp=()
+  [ -n "${ZELVANE_SIGN_TIMESTAMP_URL:-}" ] && timestamp=(-ts "$ZELVANE_SIGN_TIMESTAMP_URL")
+  osslsigncode sign -certs "$ZELVANE_SIGN_CERT" -key "$ZELVANE_SIGN_KEY" -h sha256 -n ZelvaneTextBox \
+    "${timestamp[@]}" -in "$1" -out "$1.signed" >/dev/null
+  mv "$1.signed" "$1"
+}
+
+# build_msi x86|x64 WXS OUTPUT: the Windows Installer package of that width from the
+# ZelvaneTextBox.wxs a build configured beside the files its package target staged
+# (cmake/ZelvanePackage.cmake).
+build_msi() { wixl -a "$1" -o "$3" "$2"; }

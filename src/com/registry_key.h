@@ -1,7 +1,9 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "host/win32/unique_handle.h"
 
@@ -12,10 +14,13 @@ class RegistryKey {
  public:
   /// Opens or creates root\path for reading, writing and deleting below it.
   static RegistryKey Create(HKEY root, const std::wstring& path);
+  /// Opens root\path the same way, or gives nothing when it is not there.
+  static std::optional<RegistryKey> Open(HKEY root, const std::wstring& path);
   HKEY get() const { return key_.get(); }
-  RegistryKey CreateSubKey(const std::wstring& path) const;
   /// An empty name writes the key's default value.
   void SetString(const std::wstring& name, const std::wstring& value) const;
+  /// The names of the key's direct subkeys.
+  std::vector<std::wstring> SubKeyNames() const;
 
   /// Removes root\path with everything below it; a missing key is no error.
   static void DeleteTree(HKEY root, const std::wstring& path);

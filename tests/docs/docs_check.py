@@ -150,7 +150,7 @@ def package_files(root):
             return {n for n in z.namelist() if not n.endswith("/")}
     with open(os.path.join(root, "scripts", "package"), encoding="utf-8") as f:
         script = f.read()
-    with open(os.path.join(root, "package", "CMakeLists.txt"), encoding="utf-8") as f:
+    with open(os.path.join(root, "cmake", "ZelvanePackage.cmake"), encoding="utf-8") as f:
         width_build = f.read()
     files = set()
     for token in re.search(r"^for f in (.*?); do", script, re.M).group(1).split():
@@ -158,7 +158,7 @@ def package_files(root):
         files.update(os.path.basename(m) for m in matches)
     files.update(re.findall(r"sha256sum\s*>\s*(\S+)", script))
     copied = re.search(r"-E copy (.*?)\$\{stage\}/", width_build, re.S).group(1).split()
-    per_width = {os.path.basename(a.replace("$<TARGET_FILE:ZelvaneTextBox>", "ZelvaneTextBox.dll")) for a in copied}
+    per_width = {os.path.basename(a.replace("$<TARGET_FILE:${server}>", "ZelvaneTextBox.dll")) for a in copied}
     for width in re.findall(r"package/(x86|x64)\b", script):
         files.update(f"{width}/{name}" for name in per_width)
     return files

@@ -30,15 +30,7 @@ IFS=. read -r major minor patch tweak <<<"$version"
 file_version=$major.${minor:-0}.${patch:-0}.${tweak:-0}
 typelib_version=$major.${minor:-0}
 
-passed=0
-failed=0
-pass() { passed=$((passed + 1)); echo "ok   $1"; }
-fail() { failed=$((failed + 1)); echo "FAIL $1"; }
-check() {
-  local what=$1
-  shift
-  if "$@"; then pass "$what"; else fail "$what"; fi
-}
+source "$(dirname "$0")/checks.sh"
 
 work=$(mktemp -d /tmp/zelvane-package.XXXXXX)
 export WINEPREFIX=$work/prefix
@@ -58,12 +50,12 @@ python3 -m zipfile -e "$archive" "$pkg" || exit 1
 expected="LICENSE README.txt SHA256SUMS THIRD-PARTY-NOTICES.txt install-machine.cmd install-user.cmd
 register.cmd uninstall-machine.cmd uninstall-user.cmd"
 for width in x64 x86; do
-  expected+=" $width/ZelvaneTextBox.X.manifest $width/ZelvaneTextBox.dll $width/ZelvaneTextBox.dll.debug"
+  expected+=" $width/ZelvaneTextBox.X.manifest $width/ZelvaneTextBox.dep $width/ZelvaneTextBox.dll $width/ZelvaneTextBox.dll.debug"
 done
 check "the archive holds exactly the release files" \
   test "$(cd "$pkg" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)" = "$(tr ' ' '\n' <<<"$expected" | LC_ALL=C sort)"
 check "every file matches SHA256SUMS" bash -c "cd '$pkg' && sha256sum --quiet -c SHA256SUMS"
-for text in "$pkg"/*.cmd "$pkg"/*.txt "$pkg"/LICENSE; do
+for text in "$pkg"/*.cmd "$pkg"/*.txt "$pkg"/LICENSE "$pkg"/x*/ZelvaneTextBox.dep; do
   check "$(basename "$text") has CR LF line ends" test -z "$(grep -v $'\r$' "$text")"
 done
 check "README.txt names version $version" grep -q "^ZelvaneTextBox $version" "$pkg/README.txt"
@@ -85,6 +77,9 @@ for width in x64 x86; do
     'VALUE "LegalCopyright", "Copyright (c) 2026 ZelvaneTextBox developers"' 'VALUE "Translation", 0x409, 1200'; do
     check "$width version resource: $line" grep -qF -- "$line" <<<"$resource"
   done
+  check "$width dependency file: version $file_version, registered by itself" \
+    bash -c "tr -d '\r' <'$pkg/$width/ZelvaneTextBox.dep' | grep -qxF 'Version=$file_version' &&
+             tr -d '\r' <'$pkg/$width/ZelvaneTextBox.dep' | grep -qxF 'Register=\$(DLLSelfRegister)'"
   manifest=$(tr -d '\r\n' <"$pkg/$width/ZelvaneTextBox.X.manifest")
   check "$width manifest: assembly $file_version for $arch, type library $typelib_version" \
     bash -c "grep -qE 'name=\"ZelvaneTextBox.X\" version=\"$file_version\" type=\"win32\" +processorArchitecture=\"$arch\"' <<<\"\$0\" &&
@@ -146,7 +141,7 @@ round() {
   echo "== $scope, $width: install-$scope.cmd ${argument[*]:-without an argument} from $shell"
   expect_run 0 "ZelvaneTextBox $width is registered" "install-$scope.cmd" "$shell" /c "$folder\\install-$scope.cmd" "${argument[@]}"
   expect_key "$root\\CLSID\\$clsid" $view
-  expect_key "HKCR\\TypeLib\\$libid\\$typelib_version" $view
+  expect_key "$root\\TypeLib\\$libid\\$typelib_version" $view
   expect_no_key "$other\\CLSID\\$clsid" $view
   [ "$scope" = user ] && check "the user's keys shown to Wine" show_user_keys_to_wine $view
   expect_run 0 " passed, 0 failed" "the script client uses the control" "$cscript" //nologo 'C:\test\client.vbs'
@@ -180,5 +175,4 @@ expect_run 3 'Windows could not load "C:\broken\x64\ZelvaneTextBox.dll"' "instal
 expect_run 1 'usage: install-user.cmd x86 or x64' "install-user.cmd with a wrong argument" \
   "$cmd64" /c "$folder\\install-user.cmd" arm64
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+checks_summary

@@ -83,12 +83,16 @@ check_registered() {
   local root=$1 file=$name
   [ $# -gt 1 ] && file=$(winpath "$2")
   local cls="$root\\CLSID\\$clsid"
+  # A user's type library and interfaces are the user's too (HKEY_CLASSES_ROOT shows
+  # them on Windows, not in Wine).
+  local classes=HKCR
+  [ "$root" = "$user" ] && classes=$root
   dump=""
   read_tree "$cls"
   read_tree "$root\\ZelvaneTextBox.Zelvane"
   read_tree "$root\\ZelvaneTextBox.Zelvane.1"
-  read_tree "HKCR\\TypeLib\\$libid"
-  read_tree "HKCR\\Interface\\$iid"
+  read_tree "$classes\\TypeLib\\$libid"
+  read_tree "$classes\\Interface\\$iid"
   for sub in InprocServer32 ProgID VersionIndependentProgID Control ToolboxBitmap32 MiscStatus\\1 TypeLib \
     Version "Implemented Categories\\{40FC6ED4-2438-11CF-A3DB-080036F12502}"; do
     expect_key "$cls\\$sub"
@@ -110,8 +114,9 @@ check_registered() {
   # Not safe for scripting or initialising: a page could read another control's saved list.
   expect_no_subkey "$cls\\Implemented Categories\\$safe_for_scripting"
   expect_no_subkey "$cls\\Implemented Categories\\$safe_for_initialising"
-  expect_key "HKCR\\TypeLib\\$libid\\$typelib_version\\409\\win$view"
-  [ $# -gt 1 ] || expect_key "HKCR\\Interface\\$iid"
+  expect_key "$classes\\TypeLib\\$libid\\$typelib_version\\409\\win$view"
+  expect_value "$classes\\TypeLib\\$libid\\$typelib_version" "(Default)" "Orvik Components Zelvane TextBox"
+  [ $# -gt 1 ] || expect_key "$classes\\Interface\\$iid"
 }
 
 check_unregistered() {
@@ -121,6 +126,10 @@ check_unregistered() {
   expect_no_key "$root\\ZelvaneTextBox.Zelvane.1"
   expect_no_key "HKCR\\TypeLib\\$libid"
   expect_no_key "HKCR\\Interface\\$iid"
+  if [ "$root" = "$user" ]; then
+    expect_no_key "$root\\TypeLib\\$libid"
+    expect_no_key "$root\\Interface\\$iid"
+  fi
 }
 
 machine='HKLM\Software\Classes'
