@@ -340,6 +340,7 @@ class Control {
     ole->Close(OLECLOSE_NOSAVE);
     ole->SetClientSite(nullptr);
     ole.reset();
+    z3.reset();
     z2.reset();
     z.reset();
   }
