@@ -19,6 +19,9 @@ void Zelvane::SetCloseOnEscape(bool close) {
 
 void Zelvane::SetRegKey(const std::u16string& key) {
   if (key.empty()) core::RaiseVbError(core::VbError::InvalidPropertyValue);
+  // The list goes whole under the new key (registry names ignore case): what is
+  // saved there belongs to other controls and is no base to merge into.
+  if (changes_ && site_.textCase.ToUpper(key) != site_.textCase.ToUpper(regKey_)) changes_->Replaced();
   regKey_ = key;
   Notify(u"RegKey");
 }

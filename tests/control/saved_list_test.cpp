@@ -6,6 +6,7 @@
 #include "control_fixture.h"
 #include "host/sim/sim_messages.h"
 #include "host/sim/sim_property_bag.h"
+#include "support/raises_automation_error.h"
 
 namespace zelvane::control {
 namespace {
@@ -139,6 +140,28 @@ TEST_F(SavedListTest, TwoControlsKeepTheirOwnLists) {
   other.Terminate();
   EXPECT_EQ(Saved(), u"mine");
   EXPECT_EQ(Saved(u"2222-4542943750000-999"), u"theirs");
+}
+
+// A copy gets its own key from code: an empty one is refused and changes nothing;
+// the list then goes whole under the new key, over what was there, and the old
+// entry stays as it was.
+TEST_F(SavedListTest, RegKeyWrittenAtRunTimeIsWhereTheListGoes) {
+  machine.settings.SaveSetting(u"Zelvane", u"Lists", u"1A2B-4542943750000-7FF", u"old");
+  machine.settings.SaveSetting(u"Zelvane", u"Lists", u"Copy", u"stale");
+  Zelvane& z = Run(form);
+  EXPECT_EQ(z.RegKey(), u"1A2B-4542943750000-7FF");
+  EXPECT_TRUE(support::RaisesAutomationError([&] { z.SetRegKey(u""); }, 380, u"ZelvaneTextBox",
+                                             u"Invalid property value"));
+  EXPECT_EQ(z.RegKey(), u"1A2B-4542943750000-7FF");
+  z.SetRegKey(u"Copy");
+  EXPECT_EQ(z.RegKey(), u"Copy");
+  z.AddItem(u"new");
+  sim::SimPropertyBag stored;
+  form.Store(stored);
+  EXPECT_EQ(stored.Entries()[1].second, core::Variant(std::u16string(u"Copy")));
+  form.Terminate();
+  EXPECT_EQ(Saved(u"Copy"), u"new\r\nold");
+  EXPECT_EQ(Saved(), u"old");
 }
 
 // Two controls with one key (a copied control, or two copies of the program): each

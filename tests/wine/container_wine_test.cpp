@@ -1111,6 +1111,41 @@ TEST_F(ContainerTest, TheNewInterfacesExtendTheOldOnesOnOneObject) {
   EXPECT_EQ(LoadRegTypeLib(LIBID_ZelvaneTextBox, 1, 2, 0x409, library.put()), S_OK) << "type library 1.2";
 }
 
+// A copied control given its own key keeps it through the form's bag and stream; an
+// empty key is refused and leaves the key as it was.
+TEST_F(ContainerTest, RegKeyRoundTripsThroughTheBagAndTheStream) {
+  const auto keyOf = [](Control& control) {
+    BSTR key = nullptr;
+    control.z3->get_RegKey(&key);
+    std::wstring result(key ? key : L"");
+    SysFreeString(key);
+    return result;
+  };
+  MemoryBag bag;
+  com_ptr<IStream> stream;
+  ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, stream.put()), S_OK);
+  {
+    Control first;
+    first.InitNew();
+    BSTR key = SysAllocString(L"Copy of Zelvane1");
+    EXPECT_EQ(first.z3->put_RegKey(key), S_OK);
+    SysFreeString(key);
+    BSTR empty = SysAllocString(L"");
+    EXPECT_EQ(first.z3->put_RegKey(empty), static_cast<HRESULT>(0x800A0000 + 380));
+    SysFreeString(empty);
+    EXPECT_EQ(keyOf(first), L"Copy of Zelvane1");
+    ASSERT_EQ(first.z.query<IPersistPropertyBag>()->Save(&bag, TRUE, TRUE), S_OK);
+    ASSERT_EQ(first.z.query<IPersistStreamInit>()->Save(stream.get(), TRUE), S_OK);
+  }
+  Control fromBag;
+  ASSERT_EQ(fromBag.z.query<IPersistPropertyBag>()->Load(&bag, nullptr), S_OK);
+  EXPECT_EQ(keyOf(fromBag), L"Copy of Zelvane1");
+  stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
+  Control fromStream;
+  ASSERT_EQ(fromStream.z.query<IPersistStreamInit>()->Load(stream.get()), S_OK);
+  EXPECT_EQ(keyOf(fromStream), L"Copy of Zelvane1");
+}
+
 // Each option is stored in the bag after the ten keys, and in the stream, only when changed.
 struct OptionKey {
   const wchar_t* name;

@@ -225,6 +225,15 @@ CheckErrorNumber "ListRows 101", 380
 Check "refused ListRows keeps the rows", z.ListRows, 100
 On Error GoTo 0
 
+' RegKey: the key of the saved list; an empty one is refused and changes nothing.
+z.RegKey = "Copy of Zelvane1"
+Check "RegKey", z.RegKey, "Copy of Zelvane1"
+On Error Resume Next
+z.RegKey = ""
+CheckError "RegKey empty", 380, "ZelvaneTextBox", "Invalid property value"
+Check "refused RegKey keeps the key", z.RegKey, "Copy of Zelvane1"
+On Error GoTo 0
+
 ' RemoveItem: 0 is the most recent; outside the list it raises like List.
 z.StringValue = "a" & vbCrLf & "b" & vbCrLf & "c"
 z.RemoveItem 0
