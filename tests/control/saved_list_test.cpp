@@ -158,7 +158,7 @@ TEST_F(SavedListTest, RegKeyWrittenAtRunTimeIsWhereTheListGoes) {
   z.AddItem(u"new");
   sim::SimPropertyBag stored;
   form.Store(stored);
-  EXPECT_EQ(stored.Entries()[1].second, core::Variant(std::u16string(u"Copy")));
+  EXPECT_EQ(stored.ReadProperty(u"RegKey", std::u16string()), core::Variant(std::u16string(u"Copy")));
   form.Terminate();
   EXPECT_EQ(Saved(u"Copy"), u"new\r\nold");
   EXPECT_EQ(Saved(), u"old");
