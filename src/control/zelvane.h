@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -167,6 +168,15 @@ class Zelvane final : private host::TextBoxEvents,
   void HotTrackList(host::Hwnd hWnd, float X, float Y);
   void LeaveListRule();
 
+  // What screen readers are told (WinEvents).
+  void AnnounceListShown();
+  /// The highlighted row became the reader's focus; nothing when no row is highlighted.
+  void AnnounceHighlight();
+  void AnnounceListHidden();
+  /// The reader goes back to the text box, when it has the focus, after the list.
+  void AnnounceTextFocus();
+  void AnnounceTextAccepted();
+
   // Layout and coordinates.
   float ScaleToParentX(float X);
   float ScaleToParentY(float Y);
@@ -198,6 +208,7 @@ class Zelvane final : private host::TextBoxEvents,
   void txt_MouseMove(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
   void txt_MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
   bool txt_ClaimsKey(std::int16_t KeyCode) const override;
+  std::u16string txt_AccessibleName() const override;
   // host::ListBoxEvents
   void lst_MouseMove(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
   void lst_MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
@@ -210,6 +221,8 @@ class Zelvane final : private host::TextBoxEvents,
   void UserControl_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y) override;
   void UserControl_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y) override;
   void UserControl_Click() override;
+  std::optional<host::AccessibleButton> UserControl_AccessibleButton() const override;
+  void UserControl_ButtonDefaultAction() override;
   // dropdown::DropDownEvents
   void cd_HideControl() override;
 

@@ -24,7 +24,9 @@ void Zelvane::PlaceList() {
   const bool opening = !cd_->Shown();
   cd_->SetOwnerWindow(site_.surface.hWnd());
   cd_->Show(site_.lst, at.x, at.y, window.right - window.left, height, true);
-  if (opening) EscapeClaimChanged();
+  if (!opening) return;
+  if (cd_->Shown()) AnnounceListShown();
+  EscapeClaimChanged();
 }
 
 void Zelvane::HideList() {
@@ -52,6 +54,7 @@ void Zelvane::AcceptListItem() {
   site_.tmr.SetEnabled(false);
   site_.txt.SetSelStart(static_cast<std::int32_t>(site_.txt.Text().size()));
   site_.txt.SetSelLength(0);
+  if (row >= 0) AnnounceTextAccepted();
   cd_->Hide();
   Raise(&host::HostEvents::ListClick);
 }
@@ -77,6 +80,7 @@ void Zelvane::HotTrackList(host::Hwnd hWnd, float X, float Y) {
   const host::LResult selected = site_.windows.SendMessageW(hWnd, host::LB_GETCURSEL, 0, 0);
   if (row != selected) {
     site_.windows.SendMessageW(hWnd, host::LB_SETCURSEL, static_cast<host::WParam>(static_cast<std::intptr_t>(row)), 0);
+    AnnounceHighlight();
   }
 }
 
@@ -103,6 +107,8 @@ void Zelvane::lst_MouseUp(std::int16_t& /*Button*/, std::int16_t& /*Shift*/, flo
 // Also raised from inside the mouse hook, which holds the control through the drop-down.
 void Zelvane::cd_HideControl() {
   const host::ControlHold hold(site_.owner);
+  AnnounceListHidden();
+  AnnounceTextFocus();
   EscapeClaimChanged();
   Raise(&host::HostEvents::CloseUpList);
 }

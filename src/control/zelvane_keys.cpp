@@ -44,7 +44,10 @@ void Zelvane::HandleDown() {
   host::ListBox& lst = *site_.lst;
   if (lst.Visible()) {
     // No wrap-around at the last row.
-    if (lst.ListIndex() < lst.ListCount() - 1) lst.SetListIndex(lst.ListIndex() + 1);
+    if (lst.ListIndex() < lst.ListCount() - 1) {
+      lst.SetListIndex(lst.ListIndex() + 1);
+      AnnounceHighlight();
+    }
   } else {
     FilterOrShowAll();
   }
@@ -52,7 +55,10 @@ void Zelvane::HandleDown() {
 
 void Zelvane::HandleUp() {
   host::ListBox& lst = *site_.lst;
-  if (lst.Visible() && lst.ListIndex() > -1) lst.SetListIndex(lst.ListIndex() - 1);
+  if (lst.Visible() && lst.ListIndex() > -1) {
+    lst.SetListIndex(lst.ListIndex() - 1);
+    AnnounceHighlight();
+  }
 }
 
 // Shift+Delete on a highlighted row is the removal gesture; the text box never
@@ -95,6 +101,7 @@ void Zelvane::RemoveHighlightedRow() {
     return;
   }
   lst.SetListIndex(std::min(row, lst.ListCount() - 1));
+  AnnounceHighlight();
   PlaceList();
 }
 

@@ -45,6 +45,8 @@ Zelvane::~Zelvane() {
   site_.lst->SetEvents(nullptr);
   site_.tmr.SetEvents(nullptr);
   site_.surface.SetEvents(nullptr);
+  // The drop-down's end hides an open list without telling the control.
+  if (cd_->Shown()) AnnounceListHidden();
   cd_->SetEvents(nullptr);
   cd_.reset();
   itemList_.reset();

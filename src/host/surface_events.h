@@ -1,5 +1,8 @@
 #pragma once
 #include <cstdint>
+#include <optional>
+
+#include "host/accessible_button.h"
 
 namespace zelvane::host {
 
@@ -14,6 +17,10 @@ class SurfaceEvents {
   virtual void UserControl_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y) = 0;
   virtual void UserControl_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y) = 0;
   virtual void UserControl_Click() = 0;
+  /// The drop-down button as screen readers see it; none while it is not shown.
+  virtual std::optional<AccessibleButton> UserControl_AccessibleButton() const { return std::nullopt; }
+  /// A screen reader pressed the drop-down button.
+  virtual void UserControl_ButtonDefaultAction() {}
 };
 
 }  // namespace zelvane::host

@@ -23,6 +23,8 @@ class TextBox : public WindowControl {
   virtual std::u16string SelText() const = 0;
   virtual void SetSelText(const std::u16string& text) = 0;
 
+  /// Whether the box has the keyboard focus.
+  virtual bool Focused() const = 0;
   virtual bool Enabled() const = 0;
   virtual void SetEnabled(bool enabled) = 0;
   virtual FontPtr Font() const = 0;

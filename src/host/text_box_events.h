@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 namespace zelvane::host {
 
@@ -21,6 +22,8 @@ class TextBoxEvents {
   /// Whether the key is the control's now, so a dialog-style host must leave it to
   /// the box (Escape while the drop-down it closes is open).
   virtual bool txt_ClaimsKey(std::int16_t /*KeyCode*/) const { return false; }
+  /// The name screen readers announce for the box; empty for none.
+  virtual std::u16string txt_AccessibleName() const { return {}; }
 };
 
 }  // namespace zelvane::host

@@ -105,6 +105,17 @@ inline constexpr std::uint32_t MONITOR_DEFAULTTONEAREST = 2;
 inline constexpr std::uint32_t MONITORINFOF_PRIMARY = 1;
 inline constexpr std::uint32_t FORMAT_MESSAGE_IGNORE_INSERTS = 0x200;
 inline constexpr std::uint32_t FORMAT_MESSAGE_FROM_SYSTEM = 0x1000;
+inline constexpr std::uint32_t GW_HWNDPREV = 3;
+inline constexpr std::uint32_t GA_PARENT = 1;
+inline constexpr std::intptr_t SS_NOPREFIX = 0x80;
+inline constexpr std::uint32_t EVENT_OBJECT_SHOW = 0x8002;
+inline constexpr std::uint32_t EVENT_OBJECT_HIDE = 0x8003;
+inline constexpr std::uint32_t EVENT_OBJECT_FOCUS = 0x8005;
+inline constexpr std::uint32_t EVENT_OBJECT_SELECTION = 0x8006;
+inline constexpr std::uint32_t EVENT_OBJECT_VALUECHANGE = 0x800E;
+inline constexpr std::int32_t OBJID_WINDOW = 0;
+inline constexpr std::int32_t OBJID_CLIENT = -4;
+inline constexpr std::int32_t CHILDID_SELF = 0;
 
 inline constexpr int WH_MSGFILTER = -1;
 inline constexpr int WH_JOURNALRECORD = 0;

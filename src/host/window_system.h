@@ -33,6 +33,15 @@ class WindowSystem {
   virtual bool IsWindowVisible(Hwnd hWnd) = 0;
   virtual bool IsIconic(Hwnd hWnd) = 0;
   virtual Hwnd GetAncestor(Hwnd hwnd, std::uint32_t gaFlags) = 0;
+  /// GW_HWNDPREV: the sibling just above in z-order (on Windows, the one created
+  /// before it among child windows); 0 when there is none.
+  virtual Hwnd GetWindow(Hwnd hWnd, std::uint32_t uCmd) = 0;
+  /// The characters copied, without the terminating null.
+  virtual int GetClassNameW(Hwnd hWnd, char16_t* lpClassName, int nMaxCount) = 0;
+  virtual int GetWindowTextLengthW(Hwnd hWnd) = 0;
+  virtual int GetWindowTextW(Hwnd hWnd, char16_t* lpString, int nMaxCount) = 0;
+  /// Tells accessibility clients (screen readers) that an object changed.
+  virtual void NotifyWinEvent(std::uint32_t event, Hwnd hwnd, std::int32_t idObject, std::int32_t idChild) = 0;
   virtual bool DrawFrameControl(Hdc hdc, Rect* rect, std::uint32_t uType, std::uint32_t uState) = 0;
   /// The monitor holding the largest part of the rectangle; when none holds any of
   /// it, dwFlags decides (MONITOR_DEFAULTTONULL gives 0).

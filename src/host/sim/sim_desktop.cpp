@@ -47,6 +47,11 @@ std::u16string SimDesktop::ClassName(host::Hwnd hwnd) const {
   return w == nullptr ? std::u16string() : w->className;
 }
 
+void SimDesktop::SetWindowText(host::Hwnd hwnd, std::u16string text) {
+  std::lock_guard lock(mutex_);
+  if (auto* w = windows_.Find(hwnd)) w->text = std::move(text);
+}
+
 bool SimDesktop::ShowWindow(host::Hwnd hwnd, bool show) {
   bool wasVisible = false;
   {
@@ -240,6 +245,13 @@ const std::vector<SentMessage>& SimDesktop::SentLog() const { return sentLog_; }
 void SimDesktop::ClearSentLog() {
   std::lock_guard lock(mutex_);
   sentLog_.clear();
+}
+
+const std::vector<WinEventRecord>& SimDesktop::WinEvents() const { return winEvents_; }
+
+void SimDesktop::ClearWinEvents() {
+  std::lock_guard lock(mutex_);
+  winEvents_.clear();
 }
 
 const std::vector<std::string>& SimDesktop::CallLog() const { return callLog_; }

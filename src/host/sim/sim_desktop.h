@@ -38,6 +38,15 @@ struct SentMessage {
   host::LParam lParam = 0;
 };
 
+/// One NotifyWinEvent call, in call order.
+struct WinEventRecord {
+  std::uint32_t event = 0;
+  host::Hwnd hwnd = 0;
+  std::int32_t idObject = 0;
+  std::int32_t idChild = 0;
+  bool operator==(const WinEventRecord&) const = default;
+};
+
 /// One display monitor, in virtual-screen coordinates.
 struct SimMonitor {
   host::Rect rcMonitor{};
@@ -76,6 +85,7 @@ class SimDesktop final : public host::WindowSystem, public host::MessageLoop {
   /// Replaces (or clears, with null) the window's handler.
   void SetHandler(host::Hwnd hwnd, SimWindowHandler* handler);
   std::u16string ClassName(host::Hwnd hwnd) const;
+  void SetWindowText(host::Hwnd hwnd, std::u16string text);
   /// Sets the window's own visibility flag (WS_VISIBLE); showing brings it to the
   /// top of its siblings. A change is followed by WM_WINDOWPOSCHANGED (lParam 0, no
   /// WINDOWPOS). Returns whether it was visible before.
@@ -146,6 +156,13 @@ class SimDesktop final : public host::WindowSystem, public host::MessageLoop {
   bool IsIconic(host::Hwnd hWnd) override;
   /// GA_PARENT only: the parent, the desktop window for a top-level window, 0 for the desktop.
   host::Hwnd GetAncestor(host::Hwnd hwnd, std::uint32_t gaFlags) override;
+  /// GW_HWNDPREV and GW_HWNDNEXT (bottom to top, newer children above older ones).
+  host::Hwnd GetWindow(host::Hwnd hWnd, std::uint32_t uCmd) override;
+  int GetClassNameW(host::Hwnd hWnd, char16_t* lpClassName, int nMaxCount) override;
+  int GetWindowTextLengthW(host::Hwnd hWnd) override;
+  int GetWindowTextW(host::Hwnd hWnd, char16_t* lpString, int nMaxCount) override;
+  /// Recorded in WinEvents().
+  void NotifyWinEvent(std::uint32_t event, host::Hwnd hwnd, std::int32_t idObject, std::int32_t idChild) override;
   bool DrawFrameControl(host::Hdc hdc, host::Rect* rect, std::uint32_t uType, std::uint32_t uState) override;
   /// An empty rectangle counts as the point at its top-left corner; among monitors
   /// holding equal parts of it, and equally near ones, the first added wins.
@@ -280,6 +297,9 @@ class SimDesktop final : public host::WindowSystem, public host::MessageLoop {
   void LogCls(host::Hdc hdc);
   void ClearDrawLog();
   const std::vector<SentMessage>& SentLog() const;
+  /// What accessibility clients were told, in order.
+  const std::vector<WinEventRecord>& WinEvents() const;
+  void ClearWinEvents();
   void ClearSentLog();
   /// Every WindowSystem call as "Name(arg, ...)", in call order.
   const std::vector<std::string>& CallLog() const;
@@ -338,6 +358,7 @@ class SimDesktop final : public host::WindowSystem, public host::MessageLoop {
   host::Hwnd focus_ = 0;
   std::vector<DrawRecord> drawLog_;
   std::vector<SentMessage> sentLog_;
+  std::vector<WinEventRecord> winEvents_;
   std::vector<std::string> callLog_;
   bool callLogging_ = true;
   std::u16string moduleFileName_ = u"C:\\Program Files\\Host\\HostApp.exe";

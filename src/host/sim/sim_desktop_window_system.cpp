@@ -9,6 +9,16 @@ namespace zelvane::sim {
 namespace {
 
 constexpr std::uint32_t ERROR_INVALID_INDEX = 1413;
+constexpr std::uint32_t GW_HWNDNEXT = 2;
+
+// Copies as the Win32 text getters do: truncated to the buffer, always terminated.
+int CopyText(const std::u16string& text, char16_t* buffer, int size) {
+  if (buffer == nullptr || size <= 0) return 0;
+  const auto copied = std::min<std::size_t>(text.size(), static_cast<std::size_t>(size - 1));
+  std::copy_n(text.begin(), copied, buffer);
+  buffer[copied] = u'\0';
+  return static_cast<int>(copied);
+}
 
 }  // namespace
 
@@ -142,11 +152,54 @@ bool SimDesktop::IsIconic(host::Hwnd hWnd) {
   return w != nullptr && (w->style & host::WS_MINIMIZE) != 0;
 }
 
+host::Hwnd SimDesktop::GetWindow(host::Hwnd hWnd, std::uint32_t uCmd) {
+  std::lock_guard lock(mutex_);
+  LogCallLocked(CallText("GetWindow", hWnd, uCmd));
+  const auto* w = windows_.Find(hWnd);
+  if (!RequireLocked(w != nullptr && hWnd != windows_.Desktop(), ERROR_INVALID_WINDOW_HANDLE)) return 0;
+  if (!RequireLocked(uCmd == host::GW_HWNDPREV || uCmd == GW_HWNDNEXT, ERROR_INVALID_PARAMETER)) return 0;
+  const auto& siblings = windows_.Find(w->parent)->children;
+  const auto at = std::find(siblings.begin(), siblings.end(), hWnd);
+  // Children are kept bottom to top: the previous window in z-order is the next entry.
+  if (uCmd == host::GW_HWNDPREV) return at + 1 == siblings.end() ? 0 : *(at + 1);
+  return at == siblings.begin() ? 0 : *(at - 1);
+}
+
 host::Hwnd SimDesktop::GetAncestor(host::Hwnd hwnd, std::uint32_t gaFlags) {
   std::lock_guard lock(mutex_);
   LogCallLocked(CallText("GetAncestor", hwnd, gaFlags));
   const auto* w = windows_.Find(hwnd);
   return w == nullptr || gaFlags != host::GA_PARENT ? 0 : w->parent;
+}
+
+int SimDesktop::GetClassNameW(host::Hwnd hWnd, char16_t* lpClassName, int nMaxCount) {
+  std::lock_guard lock(mutex_);
+  LogCallLocked(CallText("GetClassNameW", hWnd));
+  const auto* w = windows_.Find(hWnd);
+  if (!RequireLocked(w != nullptr, ERROR_INVALID_WINDOW_HANDLE)) return 0;
+  return CopyText(w->className, lpClassName, nMaxCount);
+}
+
+int SimDesktop::GetWindowTextLengthW(host::Hwnd hWnd) {
+  std::lock_guard lock(mutex_);
+  LogCallLocked(CallText("GetWindowTextLengthW", hWnd));
+  const auto* w = windows_.Find(hWnd);
+  if (!RequireLocked(w != nullptr, ERROR_INVALID_WINDOW_HANDLE)) return 0;
+  return static_cast<int>(w->text.size());
+}
+
+int SimDesktop::GetWindowTextW(host::Hwnd hWnd, char16_t* lpString, int nMaxCount) {
+  std::lock_guard lock(mutex_);
+  LogCallLocked(CallText("GetWindowTextW", hWnd));
+  const auto* w = windows_.Find(hWnd);
+  if (!RequireLocked(w != nullptr, ERROR_INVALID_WINDOW_HANDLE)) return 0;
+  return CopyText(w->text, lpString, nMaxCount);
+}
+
+void SimDesktop::NotifyWinEvent(std::uint32_t event, host::Hwnd hwnd, std::int32_t idObject, std::int32_t idChild) {
+  std::lock_guard lock(mutex_);
+  LogCallLocked(CallText("NotifyWinEvent", event, hwnd, idObject, idChild));
+  winEvents_.push_back({event, hwnd, idObject, idChild});
 }
 
 bool SimDesktop::DrawFrameControl(host::Hdc hdc, host::Rect* rect, std::uint32_t uType, std::uint32_t uState) {

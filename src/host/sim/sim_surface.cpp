@@ -83,6 +83,14 @@ void SimSurface::Paint() {
   if (events_ != nullptr) events_->UserControl_Paint();
 }
 
+std::optional<host::AccessibleButton> SimSurface::AccessibleButton() const {
+  return events_ != nullptr ? events_->UserControl_AccessibleButton() : std::nullopt;
+}
+
+void SimSurface::DoButtonDefaultAction() {
+  if (events_ != nullptr) events_->UserControl_ButtonDefaultAction();
+}
+
 void SimSurface::FireResizeAndPaint() {
   if (events_ != nullptr) events_->UserControl_Resize();
   Paint();

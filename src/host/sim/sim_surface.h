@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 
 #include "host/screen.h"
 #include "host/surface.h"
@@ -58,6 +59,9 @@ class SimSurface final : public host::Surface, public SimWindowHandler {
   /// The unit that vbContainerPosition/vbContainerSize convert to (default twips).
   void SetContainerScaleMode(std::int16_t mode) { containerScaleMode_ = mode; }
   int ClickCount() const { return clicks_; }
+  /// The drop-down button as a screen reader finds it, and its default action.
+  std::optional<host::AccessibleButton> AccessibleButton() const;
+  void DoButtonDefaultAction();
 
   // SimWindowHandler
   void OnMouse(std::uint32_t msg, host::Point client, int button, int shift) override;

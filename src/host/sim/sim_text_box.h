@@ -49,6 +49,7 @@ class SimTextBox final : public host::TextBox, public SimWindowHandler {
   void SetSelLength(std::int32_t length) override;
   std::u16string SelText() const override;
   void SetSelText(const std::u16string& text) override;
+  bool Focused() const override;
   bool Enabled() const override;
   void SetEnabled(bool enabled) override;
   host::FontPtr Font() const override { return font_; }
@@ -68,7 +69,8 @@ class SimTextBox final : public host::TextBox, public SimWindowHandler {
   std::int32_t Left() const;
   /// The caret's position (the moving end of the selection).
   std::int32_t Caret() const { return caret_; }
-  bool Focused() const;
+  /// What a screen reader would announce as the box's name.
+  std::u16string AccessibleName() const { return events_ != nullptr ? events_->txt_AccessibleName() : u""; }
   /// Removes the selection to the clipboard (raises Change if it was not empty).
   void Cut();
   void Copy() const;

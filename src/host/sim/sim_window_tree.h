@@ -12,6 +12,7 @@ namespace zelvane::sim {
 /// One window of the simulated desktop.
 struct SimWindow {
   std::u16string className;
+  std::u16string text;               // the window text (a label's caption)
   host::Hwnd parent = 0;
   std::vector<host::Hwnd> children;  // bottom to top
   std::intptr_t style = 0;           // WS_VISIBLE and WS_DISABLED live here, as on Win32

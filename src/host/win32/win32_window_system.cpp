@@ -57,8 +57,27 @@ bool Win32WindowSystem::IsWindowVisible(host::Hwnd hWnd) { return ::IsWindowVisi
 
 bool Win32WindowSystem::IsIconic(host::Hwnd hWnd) { return ::IsIconic(ToHwnd(hWnd)) != 0; }
 
+host::Hwnd Win32WindowSystem::GetWindow(host::Hwnd hWnd, std::uint32_t uCmd) {
+  return FromHwnd(::GetWindow(ToHwnd(hWnd), uCmd));
+}
+
 host::Hwnd Win32WindowSystem::GetAncestor(host::Hwnd hwnd, std::uint32_t gaFlags) {
   return FromHwnd(::GetAncestor(ToHwnd(hwnd), gaFlags));
+}
+
+int Win32WindowSystem::GetClassNameW(host::Hwnd hWnd, char16_t* lpClassName, int nMaxCount) {
+  return ::GetClassNameW(ToHwnd(hWnd), reinterpret_cast<wchar_t*>(lpClassName), nMaxCount);
+}
+
+int Win32WindowSystem::GetWindowTextLengthW(host::Hwnd hWnd) { return ::GetWindowTextLengthW(ToHwnd(hWnd)); }
+
+int Win32WindowSystem::GetWindowTextW(host::Hwnd hWnd, char16_t* lpString, int nMaxCount) {
+  return ::GetWindowTextW(ToHwnd(hWnd), reinterpret_cast<wchar_t*>(lpString), nMaxCount);
+}
+
+void Win32WindowSystem::NotifyWinEvent(std::uint32_t event, host::Hwnd hwnd, std::int32_t idObject,
+                                       std::int32_t idChild) {
+  ::NotifyWinEvent(event, ToHwnd(hwnd), idObject, idChild);
 }
 
 bool Win32WindowSystem::DrawFrameControl(host::Hdc hdc, host::Rect* rect, std::uint32_t uType, std::uint32_t uState) {

@@ -19,6 +19,11 @@ class Win32WindowSystem : public host::WindowSystem {
   bool IsWindowVisible(host::Hwnd hWnd) override;
   bool IsIconic(host::Hwnd hWnd) override;
   host::Hwnd GetAncestor(host::Hwnd hwnd, std::uint32_t gaFlags) override;
+  host::Hwnd GetWindow(host::Hwnd hWnd, std::uint32_t uCmd) override;
+  int GetClassNameW(host::Hwnd hWnd, char16_t* lpClassName, int nMaxCount) override;
+  int GetWindowTextLengthW(host::Hwnd hWnd) override;
+  int GetWindowTextW(host::Hwnd hWnd, char16_t* lpString, int nMaxCount) override;
+  void NotifyWinEvent(std::uint32_t event, host::Hwnd hwnd, std::int32_t idObject, std::int32_t idChild) override;
   bool DrawFrameControl(host::Hdc hdc, host::Rect* rect, std::uint32_t uType, std::uint32_t uState) override;
   host::HMonitor MonitorFromRect(const host::Rect* lprc, std::uint32_t dwFlags) override;
   bool GetMonitorInfoW(host::HMonitor hMonitor, host::MonitorInfo* lpmi) override;
