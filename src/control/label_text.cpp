@@ -1,14 +1,17 @@
 #include "control/label_text.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace zelvane::control {
 namespace {
 
+// The system class a window's class is built on: a framework's own label class
+// (a superclass of STATIC) is a label too.
 std::u16string ClassName(host::WindowSystem& windows, host::Hwnd hwnd) {
   // Class names are at most 256 characters long.
   std::u16string name(257, u'\0');
-  name.resize(static_cast<std::size_t>(windows.GetClassNameW(hwnd, name.data(), static_cast<int>(name.size()))));
+  name.resize(windows.RealGetWindowClassW(hwnd, name.data(), static_cast<std::uint32_t>(name.size())));
   return name;
 }
 

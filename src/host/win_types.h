@@ -106,7 +106,6 @@ inline constexpr std::uint32_t MONITORINFOF_PRIMARY = 1;
 inline constexpr std::uint32_t FORMAT_MESSAGE_IGNORE_INSERTS = 0x200;
 inline constexpr std::uint32_t FORMAT_MESSAGE_FROM_SYSTEM = 0x1000;
 inline constexpr std::uint32_t GW_HWNDPREV = 3;
-inline constexpr std::uint32_t GA_PARENT = 1;
 inline constexpr std::intptr_t SS_NOPREFIX = 0x80;
 inline constexpr std::uint32_t EVENT_OBJECT_SHOW = 0x8002;
 inline constexpr std::uint32_t EVENT_OBJECT_HIDE = 0x8003;

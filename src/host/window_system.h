@@ -36,8 +36,9 @@ class WindowSystem {
   /// GW_HWNDPREV: the sibling just above in z-order (on Windows, the one created
   /// before it among child windows); 0 when there is none.
   virtual Hwnd GetWindow(Hwnd hWnd, std::uint32_t uCmd) = 0;
-  /// The characters copied, without the terminating null.
-  virtual int GetClassNameW(Hwnd hWnd, char16_t* lpClassName, int nMaxCount) = 0;
+  /// The system class the window's class is built on (STATIC for a superclass of
+  /// it); the characters copied, without the terminating null.
+  virtual std::uint32_t RealGetWindowClassW(Hwnd hwnd, char16_t* ptszClassName, std::uint32_t cchClassNameMax) = 0;
   virtual int GetWindowTextLengthW(Hwnd hWnd) = 0;
   virtual int GetWindowTextW(Hwnd hWnd, char16_t* lpString, int nMaxCount) = 0;
   /// Tells accessibility clients (screen readers) that an object changed.

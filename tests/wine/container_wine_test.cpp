@@ -3,6 +3,7 @@
 // the drop-down, persistence, design and run time, the saved list, unloading.
 #include "host/win32/windows_api.h"
 
+#include <oleacc.h>
 #include <ocidl.h>
 #include <olectl.h>
 
@@ -907,34 +908,50 @@ TEST_F(ContainerTest, ServerUnloadsOnlyWhenNothingIsLeft) {
   EXPECT_EQ(canUnload(), S_OK);
 }
 
-TEST_F(ContainerTest, HostedByProgIdInAtlAxWinTakesTyping) {
-  const HMODULE atl = LoadLibraryW(L"atl.dll");
-  ASSERT_NE(atl, nullptr);
-  using InitFn = BOOL(WINAPI*)();
-  using GetControlFn = HRESULT(WINAPI*)(HWND, IUnknown**);
-  const auto init = reinterpret_cast<InitFn>(GetProcAddress(atl, "AtlAxWinInit"));
-  const auto getControl = reinterpret_cast<GetControlFn>(GetProcAddress(atl, "AtlAxGetControl"));
-  ASSERT_TRUE(init && getControl);
-  ASSERT_TRUE(init());
-  {
-    TestSite form;
-    const unique_hwnd host(CreateWindowExW(0, L"AtlAxWin", L"ZelvaneTextBox.Zelvane", WS_CHILD | WS_VISIBLE, 10,
-                                           10, 200, 24, form.window(), nullptr, GetModuleHandleW(nullptr), nullptr));
-    ASSERT_NE(host.get(), nullptr);
+/// A control created by its ProgID in ATL's AtlAxWin host window on a form, as C++
+/// containers and the demo place it; `before` runs first, for windows that precede it.
+class AtlHosted {
+ public:
+  explicit AtlHosted(TestSite& form, const std::function<void(HWND form)>& before = {}) {
+    const HMODULE atl = LoadLibraryW(L"atl.dll");
+    using InitFn = BOOL(WINAPI*)();
+    using GetControlFn = HRESULT(WINAPI*)(HWND, IUnknown**);
+    const auto init = atl ? reinterpret_cast<InitFn>(GetProcAddress(atl, "AtlAxWinInit")) : nullptr;
+    const auto getControl = atl ? reinterpret_cast<GetControlFn>(GetProcAddress(atl, "AtlAxGetControl")) : nullptr;
+    if (!init || !getControl) return;
+    init();  // FALSE once the window class is registered, from a control placed before
+    if (before) before(form.window());
+    host_.reset(CreateWindowExW(0, L"AtlAxWin", L"ZelvaneTextBox.Zelvane", WS_CHILD | WS_VISIBLE, 10, 40, 200, 24,
+                                form.window(), nullptr, GetModuleHandleW(nullptr), nullptr));
     PumpAWhile();
     com_ptr<IUnknown> unknown;
-    ASSERT_EQ(getControl(host.get(), unknown.put()), S_OK);
-    const auto z = unknown.query<_Zelvane>();
-    ASSERT_TRUE(z);
+    if (host_ && getControl(host_.get(), unknown.put()) == S_OK) z = unknown.query<_Zelvane>();
+  }
+  HWND host() const { return host_.get(); }
+  HWND Editor() const {
     LONG editor = 0;
     z->get_HwndEditor(&editor);
-    const HWND editorWindow = reinterpret_cast<HWND>(static_cast<LONG_PTR>(editor));
-    EXPECT_TRUE(IsChild(host.get(), editorWindow));
+    return reinterpret_cast<HWND>(static_cast<LONG_PTR>(editor));
+  }
+
+  com_ptr<_Zelvane> z;
+
+ private:
+  unique_hwnd host_;
+};
+
+TEST_F(ContainerTest, HostedByProgIdInAtlAxWinTakesTyping) {
+  {
+    TestSite form;
+    AtlHosted hosted(form);
+    ASSERT_TRUE(hosted.z) << "atl.dll hosts no control";
+    const HWND editorWindow = hosted.Editor();
+    EXPECT_TRUE(IsChild(hosted.host(), editorWindow));
     EXPECT_TRUE(IsWindowVisible(editorWindow));
     SetFocus(editorWindow);
     TypeText(editorWindow, "hi");
     BSTR text = nullptr;
-    z->get_Text(&text);
+    hosted.z->get_Text(&text);
     EXPECT_STREQ(text, L"hi");
     SysFreeString(text);
   }
@@ -1668,5 +1685,263 @@ INSTANTIATE_TEST_SUITE_P(
                                  [](HWND, HWND other) { SetForegroundWindow(other); }},
                       MoveOnCase{"FormMinimized", [](HWND form, HWND) { ShowWindow(form, SW_MINIMIZE); }}),
     [](const auto& info) { return std::string(info.param.name); });
+// ---- What a screen reader receives ----
+
+/// One WinEvent as a reader hears it, with what the reader then finds for a row.
+struct HeardEvent {
+  DWORD event;
+  HWND hwnd;
+  LONG object;
+  LONG child;
+  std::wstring name = {};  // rows only, as AccessibleObjectFromEvent gives them
+  LONG role = 0;
+  LONG state = 0;
+  bool operator==(const HeardEvent& other) const {
+    return event == other.event && hwnd == other.hwnd && object == other.object && child == other.child;
+  }
+};
+
+void PrintTo(const HeardEvent& e, std::ostream* os) {
+  *os << std::hex << e.event << std::dec << " " << e.hwnd << " " << e.object << " " << e.child;
+}
+
+/// The WinEvents of this process about the control's windows, through an
+/// out-of-context hook: they arrive while the thread pumps, as a reader's do.
+class Reader {
+ public:
+  Reader(HWND list, HWND editor) : list_(list), editor_(editor) {
+    current = this;
+    hook_ = SetWinEventHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_VALUECHANGE, nullptr, Heard, GetCurrentProcessId(), 0,
+                            WINEVENT_OUTOFCONTEXT);
+  }
+  ~Reader() {
+    UnhookWinEvent(hook_);
+    current = nullptr;
+  }
+  Reader(const Reader&) = delete;
+  Reader& operator=(const Reader&) = delete;
+  bool Hooked() const { return hook_ != nullptr; }
+
+  std::vector<HeardEvent> heard;
+
+ private:
+  static void CALLBACK Heard(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+    if (current && (hwnd == current->list_ || hwnd == current->editor_)) current->Hear({event, hwnd, object, child});
+  }
+  void Hear(HeardEvent e) {
+    com_ptr<IAccessible> object;
+    VARIANT child;
+    VariantInit(&child);
+    if (e.hwnd == list_ && e.child > 0 && AccessibleObjectFromEvent(e.hwnd, e.object, e.child, object.put(), &child) == S_OK) {
+      BSTR name = nullptr;
+      VARIANT role, state;
+      VariantInit(&role);
+      VariantInit(&state);
+      object->get_accName(child, &name);
+      object->get_accRole(child, &role);
+      object->get_accState(child, &state);
+      e.name = name ? name : L"";
+      e.role = V_VT(&role) == VT_I4 ? V_I4(&role) : 0;
+      e.state = V_VT(&state) == VT_I4 ? V_I4(&state) : 0;
+      SysFreeString(name);
+    }
+    heard.push_back(std::move(e));
+  }
+
+  static inline thread_local Reader* current = nullptr;
+  HWND list_;
+  HWND editor_;
+  HWINEVENTHOOK hook_ = nullptr;
+};
+
+void HoverAt(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = MOUSEEVENTF_MOVE;
+  SendInput(1, &input, sizeof(INPUT));
+}
+
+POINT RowMiddle(HWND list, int row) {
+  RECT rect{};
+  SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect));
+  MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+  return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+TEST_F(ContainerTest, AReaderHearsTheHighlightedRowsAndComesBackToTheText) {
+  ActiveControl active;
+  Control& control = active.control;
+  for (const wchar_t* item : {L"banana", L"apricot", L"apple"}) control.Add(item);
+  const HWND list = control.List();
+  const HWND editor = control.Editor();
+  Reader reader(list, editor);
+  ASSERT_TRUE(reader.Hooked());
+  TypeText(editor, "a");
+  ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(list) != FALSE; }));
+  TypeKey(editor, VK_DOWN);
+  TypeKey(editor, VK_DOWN);
+  TypeKey(editor, VK_DOWN);  // past the last row: nothing to hear
+  TypeKey(editor, VK_UP);
+  HoverAt(RowMiddle(list, 1));
+  ASSERT_TRUE(PumpUntil([&] { return SendMessageW(list, LB_GETCURSEL, 0, 0) == 1; }));
+  TypeKey(editor, VK_RETURN);
+  ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(list); }));
+  control.z->put_Text(nullptr);
+  TypeText(editor, "b");
+  ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(list) != FALSE; }));
+  RECT form{};
+  GetWindowRect(active.site.window(), &form);
+  ClickAt(POINT{form.right - 30, form.bottom - 30});
+  ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(list); }));
+  PumpAWhile();
+
+  const auto row = [&](DWORD event, LONG child) { return HeardEvent{event, list, OBJID_CLIENT, child}; };
+  const HeardEvent shown{EVENT_OBJECT_SHOW, list, OBJID_WINDOW, CHILDID_SELF};
+  const HeardEvent hidden{EVENT_OBJECT_HIDE, list, OBJID_WINDOW, CHILDID_SELF};
+  const HeardEvent backToText{EVENT_OBJECT_FOCUS, editor, OBJID_CLIENT, CHILDID_SELF};
+  const std::vector<HeardEvent> expected{
+      shown,
+      row(EVENT_OBJECT_FOCUS, 1), row(EVENT_OBJECT_SELECTION, 1),
+      row(EVENT_OBJECT_FOCUS, 2), row(EVENT_OBJECT_SELECTION, 2),
+      row(EVENT_OBJECT_FOCUS, 1), row(EVENT_OBJECT_SELECTION, 1),
+      row(EVENT_OBJECT_FOCUS, 2), row(EVENT_OBJECT_SELECTION, 2),  // the mouse over the second row
+      {EVENT_OBJECT_VALUECHANGE, editor, OBJID_CLIENT, CHILDID_SELF}, hidden, backToText,
+      shown, hidden, backToText};
+  EXPECT_EQ(reader.heard, expected);
+  for (const HeardEvent& e : reader.heard) {
+    if (e.hwnd != list || e.child <= 0) continue;
+    EXPECT_EQ(e.name, e.child == 1 ? L"apple" : L"apricot");
+    EXPECT_EQ(e.role, ROLE_SYSTEM_LISTITEM);
+    EXPECT_EQ(e.state & (STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED), STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED);
+  }
+}
+
+/// The object a reader gets for one of the control's windows.
+com_ptr<IAccessible> ObjectOf(HWND window, LONG objectId = OBJID_CLIENT) {
+  com_ptr<IAccessible> object;
+  AccessibleObjectFromWindow(window, static_cast<DWORD>(objectId), __uuidof(IAccessible), object.put_void());
+  return object;
+}
+
+VARIANT ChildVariant(LONG id) {
+  VARIANT child;
+  V_VT(&child) = VT_I4;
+  V_I4(&child) = id;
+  return child;
+}
+
+std::wstring AccName(IAccessible& object, LONG child = CHILDID_SELF) {
+  BSTR name = nullptr;
+  object.get_accName(ChildVariant(child), &name);
+  std::wstring result = name ? name : L"<none>";
+  SysFreeString(name);
+  return result;
+}
+
+TEST_F(ContainerTest, TheListIsAListOfItsRowsForAReader) {
+  ActiveControl active;
+  Control& control = active.control;
+  for (const wchar_t* item : {L"cherry", L"cranberry"}) control.Add(item);
+  TypeText(control.Editor(), "c");
+  ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(control.List()) != FALSE; }));
+  TypeKey(control.Editor(), VK_DOWN);
+  const com_ptr<IAccessible> list = ObjectOf(control.List());
+  ASSERT_TRUE(list) << "the list answers WM_GETOBJECT";
+  LONG count = 0;
+  list->get_accChildCount(&count);
+  EXPECT_EQ(count, 2);
+  EXPECT_EQ(AccName(*list.get(), 1), L"cranberry");
+  EXPECT_EQ(AccName(*list.get(), 2), L"cherry");
+  VARIANT role;
+  list->get_accRole(ChildVariant(CHILDID_SELF), &role);
+  EXPECT_EQ(V_I4(&role), ROLE_SYSTEM_LIST);
+  VARIANT selection, next;
+  list->get_accSelection(&selection);
+  EXPECT_EQ(V_VT(&selection), VT_I4);
+  EXPECT_EQ(V_I4(&selection), 1);
+  list->accNavigate(NAVDIR_NEXT, ChildVariant(1), &next);
+  EXPECT_EQ(V_I4(&next), 2);
+  LONG left = 0, top = 0, width = 0, height = 0;
+  ASSERT_EQ(list->accLocation(&left, &top, &width, &height, ChildVariant(2)), S_OK);
+  const POINT second = RowMiddle(control.List(), 1);
+  EXPECT_TRUE(second.x >= left && second.x < left + width && second.y >= top && second.y < top + height);
+  VARIANT hit;
+  list->accHitTest(second.x, second.y, &hit);
+  EXPECT_EQ(V_I4(&hit), 2);
+  VARIANT state;
+  list->get_accState(ChildVariant(2), &state);
+  EXPECT_EQ(V_I4(&state) & (STATE_SYSTEM_SELECTED | STATE_SYSTEM_SELECTABLE), STATE_SYSTEM_SELECTABLE);
+}
+
+struct TextBoxName {
+  const char* name;
+  const wchar_t* label;  // a STATIC created before the control's site window, or none
+  std::wstring announced;
+};
+
+class TextBoxNameTest : public ContainerTest, public ::testing::WithParamInterface<TextBoxName> {};
+
+TEST_P(TextBoxNameTest, IsTheLabelBeforeTheControl) {
+  TestSite form;
+  unique_hwnd label;
+  AtlHosted hosted(form, [&](HWND parent) {
+    if (GetParam().label)
+      label.reset(CreateWindowExW(0, L"STATIC", GetParam().label, WS_CHILD | WS_VISIBLE, 10, 10, 200, 20, parent,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr));
+  });
+  ASSERT_TRUE(hosted.z) << "atl.dll hosts no control";
+  const com_ptr<IAccessible> text = ObjectOf(hosted.Editor());
+  ASSERT_TRUE(text);
+  EXPECT_EQ(AccName(*text.get()), GetParam().announced);
+  VARIANT role;
+  text->get_accRole(ChildVariant(CHILDID_SELF), &role);
+  EXPECT_EQ(V_I4(&role), ROLE_SYSTEM_TEXT) << "the rest is the system's object for an edit box";
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, TextBoxNameTest,
+                         ::testing::Values(TextBoxName{"Label", L"&Destination:", L"Destination:"},
+                                           TextBoxName{"NoLabel", nullptr, L"<none>"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ContainerTest, TheDropDownButtonIsAChildOfTheControlThatAReaderCanPress) {
+  ActiveControl active;
+  Control& control = active.control;
+  control.Add(L"one");
+  const com_ptr<IAccessible> window = ObjectOf(control.Surface());
+  ASSERT_TRUE(window);
+  LONG count = 0;
+  window->get_accChildCount(&count);
+  EXPECT_EQ(count, 1) << "the text box only, while the button is not shown";
+  ASSERT_EQ(control.z->put_ShowButton(VARIANT_TRUE), S_OK);
+  window->get_accChildCount(&count);
+  EXPECT_EQ(count, 2);
+  EXPECT_EQ(AccName(*window.get(), 2), L"Open");
+  VARIANT role;
+  window->get_accRole(ChildVariant(2), &role);
+  EXPECT_EQ(V_I4(&role), ROLE_SYSTEM_PUSHBUTTON);
+  BSTR action = nullptr, shortcut = nullptr;
+  window->get_accDefaultAction(ChildVariant(2), &action);
+  window->get_accKeyboardShortcut(ChildVariant(2), &shortcut);
+  EXPECT_STREQ(action, L"Open");
+  EXPECT_STREQ(shortcut, L"Alt+Down");
+  SysFreeString(action);
+  SysFreeString(shortcut);
+  LONG left = 0, top = 0, width = 0, height = 0;
+  window->accLocation(&left, &top, &width, &height, ChildVariant(2));
+  RECT surface{};
+  GetClientRect(control.Surface(), &surface);
+  MapWindowPoints(control.Surface(), nullptr, reinterpret_cast<POINT*>(&surface), 2);
+  EXPECT_EQ(left + width, surface.right);
+  EXPECT_GT(width, 0);
+  com_ptr<IDispatch> first;
+  window->get_accChild(ChildVariant(1), first.put());
+  EXPECT_TRUE(first) << "the text box is an object of its own";
+
+  ASSERT_EQ(window->accDoDefaultAction(ChildVariant(2)), S_OK);
+  EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(control.List()) != FALSE; }));
+  EXPECT_EQ(control.events.Count(kButtonClick), 1);
+  EXPECT_EQ(AccName(*window.get(), 2), L"Close");
+}
 
 }  // namespace

@@ -158,7 +158,8 @@ class SimDesktop final : public host::WindowSystem, public host::MessageLoop {
   host::Hwnd GetAncestor(host::Hwnd hwnd, std::uint32_t gaFlags) override;
   /// GW_HWNDPREV and GW_HWNDNEXT (bottom to top, newer children above older ones).
   host::Hwnd GetWindow(host::Hwnd hWnd, std::uint32_t uCmd) override;
-  int GetClassNameW(host::Hwnd hWnd, char16_t* lpClassName, int nMaxCount) override;
+  /// The class name: the simulated desktop has no superclasses.
+  std::uint32_t RealGetWindowClassW(host::Hwnd hwnd, char16_t* ptszClassName, std::uint32_t cchClassNameMax) override;
   int GetWindowTextLengthW(host::Hwnd hWnd) override;
   int GetWindowTextW(host::Hwnd hWnd, char16_t* lpString, int nMaxCount) override;
   /// Recorded in WinEvents().

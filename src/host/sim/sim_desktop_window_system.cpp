@@ -172,12 +172,12 @@ host::Hwnd SimDesktop::GetAncestor(host::Hwnd hwnd, std::uint32_t gaFlags) {
   return w == nullptr || gaFlags != host::GA_PARENT ? 0 : w->parent;
 }
 
-int SimDesktop::GetClassNameW(host::Hwnd hWnd, char16_t* lpClassName, int nMaxCount) {
+std::uint32_t SimDesktop::RealGetWindowClassW(host::Hwnd hwnd, char16_t* ptszClassName, std::uint32_t cchClassNameMax) {
   std::lock_guard lock(mutex_);
-  LogCallLocked(CallText("GetClassNameW", hWnd));
-  const auto* w = windows_.Find(hWnd);
+  LogCallLocked(CallText("RealGetWindowClassW", hwnd));
+  const auto* w = windows_.Find(hwnd);
   if (!RequireLocked(w != nullptr, ERROR_INVALID_WINDOW_HANDLE)) return 0;
-  return CopyText(w->className, lpClassName, nMaxCount);
+  return static_cast<std::uint32_t>(CopyText(w->className, ptszClassName, static_cast<int>(cchClassNameMax)));
 }
 
 int SimDesktop::GetWindowTextLengthW(host::Hwnd hWnd) {

@@ -2,6 +2,7 @@
 
 #include "core/vb_errors.h"
 #include "host/control_hold.h"
+#include "host/win32/accessible_drop_down_list.h"
 #include "host/win32/module_instance.h"
 #include "host/win32/vb_input_args.h"
 #include "host/win32/win32_error.h"
@@ -119,6 +120,7 @@ LRESULT Win32ListBox::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPAR
     case WM_MBUTTONUP: return OnButtonUp(hwnd, msg, wParam, lParam);
     case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
     case WM_SETFOCUS: return OnSetFocus(hwnd, msg, wParam, lParam);
+    case WM_GETOBJECT: return OnGetObject(hwnd, msg, wParam, lParam);
     case OCM_CTLCOLORLISTBOX: return look_.PrepareDc(reinterpret_cast<HDC>(wParam));
     default: return WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
   }
@@ -149,6 +151,13 @@ LRESULT Win32ListBox::OnSetFocus(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
   if (previous && ::IsWindow(previous) && ::GetWindowThreadProcessId(previous, nullptr) == ::GetCurrentThreadId())
     ::SetFocus(previous);
   return result;
+}
+
+// The system's own object for a list box does not follow a selection that is not
+// the keyboard's (and under Wine has no rows at all); the control's does.
+LRESULT Win32ListBox::OnGetObject(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (static_cast<LONG>(static_cast<DWORD>(lParam)) != OBJID_CLIENT) return WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
+  return AccessibleObject::Answer(new AccessibleDropDownList(hwnd), wParam);
 }
 
 }  // namespace zelvane::win32

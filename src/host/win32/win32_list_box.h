@@ -62,6 +62,7 @@ class Win32ListBox final : public host::ListBox, private SubclassHandler {
   LRESULT OnMouseMove(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnButtonUp(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnSetFocus(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT OnGetObject(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   bool Floats() const;
 
   host::ControlOwner& owner_;  // first: the subclass sends it messages from the start

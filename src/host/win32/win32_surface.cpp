@@ -3,6 +3,7 @@
 #include "core/scale_units.h"
 #include "core/vb_errors.h"
 #include "host/control_hold.h"
+#include "host/win32/accessible_control.h"
 #include "host/win32/dispatch_guard.h"
 #include "host/win32/paint_scope.h"
 #include "host/win32/surface_window_class.h"
@@ -15,6 +16,9 @@
 
 namespace zelvane::win32 {
 namespace {
+
+// Posted by the accessible object to the surface's own class, so it carries no pointer.
+constexpr UINT kPressButtonMessage = WM_USER + 1;
 
 bool IsContainerMode(std::int16_t mode) { return mode == host::vbContainerPosition || mode == host::vbContainerSize; }
 
@@ -35,6 +39,7 @@ Win32Surface::Win32Surface(HWND parent, host::ControlOwner& owner) : owner_(owne
 }
 
 Win32Surface::~Win32Surface() {
+  *accessibleLink_ = nullptr;
   events_ = nullptr;
   drawDc_.reset();
 }
@@ -160,6 +165,8 @@ LRESULT Win32Surface::Dispatch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSTATIC: return OnReflected(msg, wParam, lParam);
+    case WM_GETOBJECT: return OnGetObject(hwnd, msg, wParam, lParam);
+    case kPressButtonMessage: return OnPressButton();
     default: return ::DefWindowProcW(hwnd, msg, wParam, lParam);
   }
 }
@@ -209,6 +216,25 @@ LRESULT Win32Surface::OnMouseMove(UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT Win32Surface::OnSetFocus() {
   if (focusChild_ && ::IsWindow(focusChild_)) ::SetFocus(focusChild_);
   return 0;
+}
+
+std::optional<host::AccessibleButton> Win32Surface::AccessibleButton() const {
+  return events_ ? events_->UserControl_AccessibleButton() : std::nullopt;
+}
+
+void Win32Surface::PressButtonLater() const {
+  // Never to no window: that would post to the thread's own queue.
+  if (window_) ::PostMessageW(window_.get(), kPressButtonMessage, 0, 0);
+}
+
+LRESULT Win32Surface::OnPressButton() {
+  if (events_) events_->UserControl_ButtonDefaultAction();
+  return 0;
+}
+
+LRESULT Win32Surface::OnGetObject(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (static_cast<LONG>(static_cast<DWORD>(lParam)) != OBJID_CLIENT) return ::DefWindowProcW(hwnd, msg, wParam, lParam);
+  return AccessibleObject::Answer(new AccessibleControl(hwnd, focusChild_, accessibleLink_), wParam);
 }
 
 LRESULT Win32Surface::OnReflected(UINT msg, WPARAM wParam, LPARAM lParam) {

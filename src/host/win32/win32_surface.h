@@ -5,7 +5,10 @@
 
 #include "host/win32/windows_api.h"
 
+#include <memory>
 #include <optional>
+
+#include "host/accessible_button.h"
 
 #include "host/win32/click_tracker.h"
 #include "host/win32/container_transform.h"
@@ -50,8 +53,13 @@ class Win32Surface final : public host::Surface {
   /// Serves vbContainerPosition and vbContainerSize in ScaleX/ScaleY; without it
   /// those modes are VB error 5.
   void SetContainerTransform(ContainerTransform transform) { containerTransform_ = std::move(transform); }
-  /// The child that takes the keyboard focus when the surface is given it.
+  /// The child that takes the keyboard focus when the surface is given it (the
+  /// text box, which is also the first child screen readers find in the control).
   void SetFocusChild(HWND child) noexcept { focusChild_ = child; }
+  /// The drop-down button as screen readers see it; none while it is not shown.
+  std::optional<host::AccessibleButton> AccessibleButton() const;
+  /// A screen reader's press of the button, run from the message loop.
+  void PressButtonLater() const;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -63,6 +71,8 @@ class Win32Surface final : public host::Surface {
   LRESULT OnMouseMove(UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnSetFocus();
   LRESULT OnReflected(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT OnGetObject(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT OnPressButton();
   float Scale(float value, std::int16_t fromScale, std::int16_t toScale, bool horizontal) const;
 
   host::ControlOwner& owner_;
@@ -74,6 +84,8 @@ class Win32Surface final : public host::Surface {
   ClickTracker click_;
   ContainerTransform containerTransform_;
   HWND focusChild_ = nullptr;
+  // What the control's accessible objects reach it through; cleared when it goes.
+  std::shared_ptr<Win32Surface*> accessibleLink_ = std::make_shared<Win32Surface*>(this);
 };
 
 }  // namespace zelvane::win32

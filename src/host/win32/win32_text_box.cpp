@@ -2,6 +2,7 @@
 
 #include "core/vb_errors.h"
 #include "host/control_hold.h"
+#include "host/win32/accessible_text_box.h"
 #include "host/win32/child_window_geometry.h"
 #include "host/win32/module_instance.h"
 #include "host/win32/vb_input_args.h"
@@ -44,6 +45,7 @@ Win32TextBox::Win32TextBox(HWND parent, host::ControlOwner& owner)
 }
 
 Win32TextBox::~Win32TextBox() {
+  *accessibleLink_ = nullptr;
   events_ = nullptr;
   window_.Destroy();
 }
@@ -157,6 +159,7 @@ LRESULT Win32TextBox::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPAR
     case WM_LBUTTONDBLCLK: return OnDoubleClick(hwnd, msg, wParam, lParam);
     case WM_CAPTURECHANGED: click_.Cancel(); return WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
     case WM_GETDLGCODE: return OnGetDlgCode(hwnd, msg, wParam, lParam);
+    case WM_GETOBJECT: return OnGetObject(hwnd, msg, wParam, lParam);
     case OCM_COMMAND: return OnCommand(wParam);
     case OCM_CTLCOLOREDIT: return look_.PrepareDc(reinterpret_cast<HDC>(wParam));
     case OCM_CTLCOLORSTATIC: return look_.PrepareDc(reinterpret_cast<HDC>(wParam), true);
@@ -237,6 +240,20 @@ LRESULT Win32TextBox::OnGetDlgCode(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
 LRESULT Win32TextBox::OnCommand(WPARAM wParam) {
   if (HIWORD(wParam) == EN_CHANGE && events_) events_->txt_Change();
   return 0;
+}
+
+bool Win32TextBox::Focused() const { return ::GetFocus() == window_.get(); }
+
+std::u16string Win32TextBox::AccessibleName() const { return events_ ? events_->txt_AccessibleName() : u""; }
+
+// The system's object for the EDIT with the control's name on it; the system has no
+// way to change an object's name alone (IAccPropServices) everywhere, Wine lacking it.
+LRESULT Win32TextBox::OnGetObject(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (static_cast<LONG>(static_cast<DWORD>(lParam)) != OBJID_CLIENT) return WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
+  com_ptr<IAccessible> standard;
+  if (FAILED(::CreateStdAccessibleObject(hwnd, OBJID_CLIENT, __uuidof(IAccessible), standard.put_void())))
+    return WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
+  return AccessibleObject::Answer(new AccessibleTextBox(hwnd, std::move(standard), accessibleLink_), wParam);
 }
 
 }  // namespace zelvane::win32

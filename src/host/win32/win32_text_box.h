@@ -5,6 +5,8 @@
 
 #include "host/win32/windows_api.h"
 
+#include <memory>
+
 #include "host/win32/click_tracker.h"
 #include "host/win32/control_look.h"
 #include "host/win32/subclass_handler.h"
@@ -48,6 +50,7 @@ class Win32TextBox final : public host::TextBox, private SubclassHandler {
   /// Replaces the selection (or inserts at the caret), which raises Change.
   void SetSelText(const std::u16string& text) override;
 
+  bool Focused() const override;
   bool Enabled() const override;
   void SetEnabled(bool enabled) override;
   host::FontPtr Font() const override { return look_.Font(); }
@@ -66,6 +69,8 @@ class Win32TextBox final : public host::TextBox, private SubclassHandler {
   void SetHeight(std::int32_t height) override;
 
   HWND hwnd() const noexcept { return window_.get(); }
+  /// The name screen readers announce for the box; empty for none.
+  std::u16string AccessibleName() const;
 
  private:
   LRESULT OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -76,6 +81,7 @@ class Win32TextBox final : public host::TextBox, private SubclassHandler {
   LRESULT OnMouseMove(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnDoubleClick(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnGetDlgCode(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT OnGetObject(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   bool ClaimedKey(const MSG& msg) const;
   LRESULT OnCommand(WPARAM wParam);
 
@@ -84,6 +90,8 @@ class Win32TextBox final : public host::TextBox, private SubclassHandler {
   host::TextBoxEvents* events_ = nullptr;  // the control; none while it is being built
   ControlLook look_;
   ClickTracker click_;
+  // What the box's accessible object reaches it through; cleared when it goes.
+  std::shared_ptr<Win32TextBox*> accessibleLink_ = std::make_shared<Win32TextBox*>(this);
 };
 
 }  // namespace zelvane::win32

@@ -65,8 +65,9 @@ host::Hwnd Win32WindowSystem::GetAncestor(host::Hwnd hwnd, std::uint32_t gaFlags
   return FromHwnd(::GetAncestor(ToHwnd(hwnd), gaFlags));
 }
 
-int Win32WindowSystem::GetClassNameW(host::Hwnd hWnd, char16_t* lpClassName, int nMaxCount) {
-  return ::GetClassNameW(ToHwnd(hWnd), reinterpret_cast<wchar_t*>(lpClassName), nMaxCount);
+std::uint32_t Win32WindowSystem::RealGetWindowClassW(host::Hwnd hwnd, char16_t* ptszClassName,
+                                                     std::uint32_t cchClassNameMax) {
+  return ::RealGetWindowClassW(ToHwnd(hwnd), reinterpret_cast<wchar_t*>(ptszClassName), cchClassNameMax);
 }
 
 int Win32WindowSystem::GetWindowTextLengthW(host::Hwnd hWnd) { return ::GetWindowTextLengthW(ToHwnd(hWnd)); }

@@ -20,7 +20,7 @@ class Win32WindowSystem : public host::WindowSystem {
   bool IsIconic(host::Hwnd hWnd) override;
   host::Hwnd GetAncestor(host::Hwnd hwnd, std::uint32_t gaFlags) override;
   host::Hwnd GetWindow(host::Hwnd hWnd, std::uint32_t uCmd) override;
-  int GetClassNameW(host::Hwnd hWnd, char16_t* lpClassName, int nMaxCount) override;
+  std::uint32_t RealGetWindowClassW(host::Hwnd hwnd, char16_t* ptszClassName, std::uint32_t cchClassNameMax) override;
   int GetWindowTextLengthW(host::Hwnd hWnd) override;
   int GetWindowTextW(host::Hwnd hWnd, char16_t* lpString, int nMaxCount) override;
   void NotifyWinEvent(std::uint32_t event, host::Hwnd hwnd, std::int32_t idObject, std::int32_t idChild) override;
