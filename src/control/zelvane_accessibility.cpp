@@ -34,8 +34,12 @@ void Zelvane::AnnounceTextAccepted() {
                                host::CHILDID_SELF);
 }
 
-// Never the control's code name: a reader that hears nothing is told less wrong.
-std::u16string Zelvane::txt_AccessibleName() const { return LabelBefore(site_.windows, site_.surface.hWnd()); }
+// Without a name of its own, what a reader would call a plain text box standing
+// here; never the control's code name, which tells a person nothing.
+std::u16string Zelvane::txt_AccessibleName() const {
+  if (!AccessibleName().empty()) return AccessibleName();
+  return LabelBefore(site_.windows, site_.surface.hWnd());
+}
 
 std::optional<host::AccessibleButton> Zelvane::UserControl_AccessibleButton() const {
   if (!ShowButton()) return std::nullopt;

@@ -142,6 +142,15 @@ TEST_P(TextBoxNameTest, IsTheLabelBeforeTheControl) {
   EXPECT_EQ(form.Txt().AccessibleName(), GetParam().announced);
 }
 
+TEST_F(ControlTest, AccessibleNameGoesBeforeAnyLabel) {
+  Zelvane& z = RunningWith({});
+  Label(machine.desktop, form.FormWindow(), u"&City:");
+  z.SetAccessibleName(u"Destination");
+  EXPECT_EQ(form.Txt().AccessibleName(), u"Destination");
+  z.SetAccessibleName(u"");
+  EXPECT_EQ(form.Txt().AccessibleName(), u"City:");
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Forms, TextBoxNameTest,
     ::testing::Values(

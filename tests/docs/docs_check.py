@@ -24,7 +24,7 @@ VB_TYPES = {"BSTR": "String", "VARIANT_BOOL": "Boolean", "short": "Integer", "lo
 
 # WinForms' Control members that the ActiveX wrapper generator (aximp, Visual Studio)
 # renames on the wrapper: properties get "Ctl" before them, events "Event" after them.
-WINFORMS_CLASHES = {"Text", "Enabled", "Click", "KeyDown", "KeyUp", "KeyPress",
+WINFORMS_CLASHES = {"Text", "Enabled", "AccessibleName", "Click", "KeyDown", "KeyUp", "KeyPress",
                     "MouseDown", "MouseMove", "MouseUp", "Visible", "Top", "Left",
                     "Width", "Height", "Tag", "Name", "Parent", "Focus", "Refresh"}
 # AxHost and Control members a C# sample may use on the wrapper.

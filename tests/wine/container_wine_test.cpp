@@ -1877,6 +1877,7 @@ TEST_F(ContainerTest, TheListIsAListOfItsRowsForAReader) {
 struct TextBoxName {
   const char* name;
   const wchar_t* label;  // a STATIC created before the control's site window, or none
+  const wchar_t* accessibleName;  // set through _Zelvane3, or none
   std::wstring announced;
 };
 
@@ -1891,6 +1892,10 @@ TEST_P(TextBoxNameTest, IsTheLabelBeforeTheControl) {
                                   nullptr, GetModuleHandleW(nullptr), nullptr));
   });
   ASSERT_TRUE(hosted.z) << "atl.dll hosts no control";
+  if (GetParam().accessibleName) {
+    const zelvane::win32::unique_bstr name(SysAllocString(GetParam().accessibleName));
+    ASSERT_EQ(hosted.z.query<_Zelvane3>()->put_AccessibleName(name.get()), S_OK);
+  }
   const com_ptr<IAccessible> text = ObjectOf(hosted.Editor());
   ASSERT_TRUE(text);
   EXPECT_EQ(AccName(*text.get()), GetParam().announced);
@@ -1900,8 +1905,9 @@ TEST_P(TextBoxNameTest, IsTheLabelBeforeTheControl) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, TextBoxNameTest,
-                         ::testing::Values(TextBoxName{"Label", L"&Destination:", L"Destination:"},
-                                           TextBoxName{"NoLabel", nullptr, L"<none>"}),
+                         ::testing::Values(TextBoxName{"Label", L"&Destination:", nullptr, L"Destination:"},
+                                           TextBoxName{"NoLabel", nullptr, nullptr, L"<none>"},
+                                           TextBoxName{"AccessibleName", L"&Destination:", L"Arrival", L"Arrival"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ContainerTest, TheDropDownButtonIsAChildOfTheControlThatAReaderCanPress) {

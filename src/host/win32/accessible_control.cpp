@@ -160,20 +160,9 @@ HRESULT AccessibleControl::accNavigate(LONG direction, VARIANT start, VARIANT* e
   ::VariantInit(end);
   const std::optional<LONG> from = Known(start);
   if (!from) return E_INVALIDARG;
-  const LONG last = Button() ? kButtonChild : kTextBoxChild;
   LONG to = CHILDID_SELF;
-  if (*from == CHILDID_SELF) {
-    if (direction == NAVDIR_FIRSTCHILD) to = kTextBoxChild;
-    if (direction == NAVDIR_LASTCHILD) to = last;
-    if (direction != NAVDIR_FIRSTCHILD && direction != NAVDIR_LASTCHILD) return DISP_E_MEMBERNOTFOUND;
-  } else if (direction == NAVDIR_NEXT || direction == NAVDIR_RIGHT) {
-    to = *from < last ? *from + 1 : CHILDID_SELF;
-  } else if (direction == NAVDIR_PREVIOUS || direction == NAVDIR_LEFT) {
-    to = *from - 1;
-  } else if (direction == NAVDIR_FIRSTCHILD || direction == NAVDIR_LASTCHILD) {
-    return E_INVALIDARG;
-  }
-  if (to == CHILDID_SELF) return S_FALSE;
+  const HRESULT found = NavigateChildren(direction, *from, Button() ? kButtonChild : kTextBoxChild, to);
+  if (found != S_OK) return found;
   return ReturnChild(end, to);
 }
 

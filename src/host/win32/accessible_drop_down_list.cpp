@@ -119,21 +119,9 @@ HRESULT AccessibleDropDownList::accNavigate(LONG direction, VARIANT start, VARIA
   ::VariantInit(end);
   const std::optional<LONG> from = Known(start);
   if (!from) return E_INVALIDARG;
-  const LONG count = RowCount();
   LONG to = CHILDID_SELF;
-  if (*from == CHILDID_SELF) {
-    // From the list itself only into it; its siblings are the window object's.
-    if (direction == NAVDIR_FIRSTCHILD && count > 0) to = 1;
-    if (direction == NAVDIR_LASTCHILD && count > 0) to = count;
-    if (direction != NAVDIR_FIRSTCHILD && direction != NAVDIR_LASTCHILD) return DISP_E_MEMBERNOTFOUND;
-  } else if (direction == NAVDIR_NEXT || direction == NAVDIR_DOWN) {
-    to = *from < count ? *from + 1 : CHILDID_SELF;
-  } else if (direction == NAVDIR_PREVIOUS || direction == NAVDIR_UP) {
-    to = *from - 1;
-  } else if (direction == NAVDIR_FIRSTCHILD || direction == NAVDIR_LASTCHILD) {
-    return E_INVALIDARG;  // rows have no children
-  }
-  if (to == CHILDID_SELF) return S_FALSE;
+  const HRESULT found = NavigateChildren(direction, *from, RowCount(), to);
+  if (found != S_OK) return found;
   SetChildId(end, to);
   return S_OK;
 }

@@ -151,4 +151,23 @@ HRESULT AccessibleObject::ReturnLocation(const RECT& screen, LONG* left, LONG* t
   return S_OK;
 }
 
+HRESULT AccessibleObject::NavigateChildren(LONG direction, LONG from, LONG last, LONG& to) {
+  to = CHILDID_SELF;
+  const bool next = direction == NAVDIR_NEXT || direction == NAVDIR_DOWN || direction == NAVDIR_RIGHT;
+  const bool previous = direction == NAVDIR_PREVIOUS || direction == NAVDIR_UP || direction == NAVDIR_LEFT;
+  const bool into = direction == NAVDIR_FIRSTCHILD || direction == NAVDIR_LASTCHILD;
+  if (from == CHILDID_SELF) {
+    // The object's own siblings are its window object's to find.
+    if (!into) return DISP_E_MEMBERNOTFOUND;
+    if (last > 0) to = direction == NAVDIR_FIRSTCHILD ? 1 : last;
+  } else if (into) {
+    return E_INVALIDARG;  // the children have none of their own
+  } else if (next && from < last) {
+    to = from + 1;
+  } else if (previous) {
+    to = from - 1;
+  }
+  return to == CHILDID_SELF ? S_FALSE : S_OK;
+}
+
 }  // namespace zelvane::win32

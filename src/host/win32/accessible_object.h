@@ -67,6 +67,10 @@ class AccessibleObject : public IAccessible, public IOleWindow {
   static void SetChildId(VARIANT* out, LONG id);
   /// The rectangle in screen coordinates, as accLocation gives it.
   static HRESULT ReturnLocation(const RECT& screen, LONG* left, LONG* top, LONG* width, LONG* height);
+  /// accNavigate among the children 1 to `last` of an object that holds them in a
+  /// row: from the object into them, from a child to its neighbours. `to` is
+  /// CHILDID_SELF (with S_FALSE) where there is no such child.
+  static HRESULT NavigateChildren(LONG direction, LONG from, LONG last, LONG& to);
 
   HWND hwnd_;  // the window the object stands for; it may be gone
 
