@@ -80,11 +80,11 @@ AutoCompleteTimes AutoCompleteLatency::Measure(const ItemSet& set) const {
   PumpFor(100);
 
   AutoCompleteTimes times;
-  times.first_key_ms = TimeKey(edit.get(), static_cast<WORD>(L'C'), set.matching);
+  times.first_key_ms = TimeKey(edit.get(), static_cast<WORD>(L'C'), set.matching.size());
   PostKey(edit.get(), VK_BACK);
   PumpUntil([] { return SuggestionList() == nullptr; }, 2000);
   PumpFor(100);
-  times.again_ms = TimeKey(edit.get(), static_cast<WORD>(L'C'), set.matching);
+  times.again_ms = TimeKey(edit.get(), static_cast<WORD>(L'C'), set.matching.size());
   PostKey(edit.get(), VK_BACK);
   PumpUntil([] { return SuggestionList() == nullptr; }, 2000);
   return times;

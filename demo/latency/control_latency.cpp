@@ -25,19 +25,19 @@ std::wstring SavedList(const std::vector<std::wstring>& items) {
 
 ControlLatency::ControlLatency(const AxHostLibrary& ax, ProbeWindow& window)
     : window_(window),
-      control_(ax, window.get(), kControlArea, L"control", [this](const ControlEvent& e) { OnEvent(e); }) {
+      control_(ax, window.get(), kControlArea, L"control", [this](const ControlEvent& e) { OnEvent(e); }),
+      list_(control_.list()) {
   control_.object().Put(L"MaxCount", Variant(32767L));
 }
 
 void ControlLatency::OnEvent(const ControlEvent& event) {
   if (event.name != L"KeyDown") return;
   key_down_at_ = NowMs();
-  rows_at_key_down_ = static_cast<long>(::SendMessageW(control_.list(), LB_GETCOUNT, 0, 0));
+  rows_at_key_down_ = static_cast<long>(::SendMessageW(list_, LB_GETCOUNT, 0, 0));
 }
 
 bool ControlLatency::ListShows(long rows) const {
-  HWND list = control_.list();
-  return ::IsWindowVisible(list) && ::SendMessageW(list, LB_GETCOUNT, 0, 0) == rows;
+  return ::IsWindowVisible(list_) && ::SendMessageW(list_, LB_GETCOUNT, 0, 0) == rows;
 }
 
 // An empty text over an empty list filters to nothing and closes the drop-down.
@@ -45,23 +45,25 @@ void ControlLatency::Close() {
   const auto& object = control_.object();
   object.Call(L"ClearList");
   object.Put(L"Text", Variant(std::wstring()));
-  PumpUntil([&] { return !::IsWindowVisible(control_.list()); }, kSettleMs);
+  PumpUntil([&] { return !::IsWindowVisible(list_); }, kSettleMs);
   PumpFor(kSettleMs);
 }
 
 // The items go in while the list is closed and no filter runs.
-void ControlLatency::Load(const ItemSet& set) {
+void ControlLatency::Load(const ItemSet& set, long filter_delay_ms) {
   Close();
+  control_.object().Put(L"FilterDelay", Variant(filter_delay_ms));
   control_.object().Put(L"StringValue", Variant(SavedList(set.items)));
   ::SetFocus(control_.editor());
   PumpFor(50);
 }
 
-double ControlLatency::Measure(const ItemSet& set) {
-  Load(set);
+double ControlLatency::Measure(const ItemSet& set, long filter_delay_ms) {
+  Load(set, filter_delay_ms);
+  HWND editor = control_.editor();
   const double start = NowMs();
-  PostKey(control_.editor(), static_cast<WORD>(L'C'));
-  if (!PumpUntil([&] { return ListShows(static_cast<long>(set.matching)); }, kFillTimeoutMs))
+  PostKey(editor, static_cast<WORD>(L'C'));
+  if (!PumpUntil([&] { return ListShows(static_cast<long>(set.matching.size())); }, kFillTimeoutMs))
     throw ComError(E_FAIL, "waiting for the control's drop-down");
   const double elapsed = NowMs() - start;
   Close();
@@ -69,24 +71,24 @@ double ControlLatency::Measure(const ItemSet& set) {
 }
 
 KeyDuringFill ControlLatency::MeasureKeyDuringFill(const ItemSet& all_matching) {
-  Load(all_matching);
+  Load(all_matching, 0);
   KeyDuringFill result;
-  result.rows_total = static_cast<long>(all_matching.matching);
+  result.rows_total = static_cast<long>(all_matching.matching.size());
   double posted_at = 0;
-  HWND list = control_.list();
-  PostKey(control_.editor(), static_cast<WORD>(L'C'));
-  PumpFor(5);
+  HWND editor = control_.editor();
   // Once the fill has started, the second key goes in from a timer tick, which the
-  // control's own message-loop pass dispatches between two rows.
+  // control's own message-loop pass dispatches between two rows. The ticking starts
+  // first: with no filter delay the fill runs inside the pass that handles the key.
   window_.StartTicking(10, [&] {
-    auto rows = static_cast<long>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
+    auto rows = static_cast<long>(::SendMessageW(list_, LB_GETCOUNT, 0, 0));
     if (rows <= 0 || rows >= result.rows_total) return;
     window_.StopTicking();
     result.rows_before = rows;
     posted_at = NowMs();
-    PostKey(control_.editor(), static_cast<WORD>(L'D'));
+    PostKey(editor, static_cast<WORD>(L'D'));
   });
-  const size_t expected = CountStartingWith(all_matching, L"cd");
+  PostKey(editor, static_cast<WORD>(L'C'));
+  const size_t expected = StartingWith(all_matching, L"cd").size();
   bool refilled = PumpUntil(
       [&] { return posted_at > 0 && key_down_at_ > posted_at && ListShows(static_cast<long>(expected)); },
       kFillTimeoutMs);

@@ -20,18 +20,21 @@ class ControlLatency {
  public:
   ControlLatency(const AxHostLibrary& ax, ProbeWindow& window);
 
-  /// Milliseconds from the key to the filled drop-down, the filter delay included.
-  double Measure(const ItemSet& set);
+  /// Milliseconds from the key to the filled drop-down with the control's
+  /// FilterDelay set to `filter_delay_ms`, that delay included.
+  double Measure(const ItemSet& set, long filter_delay_ms);
+  /// With no filter delay.
   KeyDuringFill MeasureKeyDuringFill(const ItemSet& all_matching);
 
  private:
   void Close();
-  void Load(const ItemSet& set);
+  void Load(const ItemSet& set, long filter_delay_ms);
   bool ListShows(long rows) const;
   void OnEvent(const ControlEvent& event);
 
   ProbeWindow& window_;
   HostedControl control_;
+  HWND list_;  // read once: the event handler must not add a property call to the timings
   double key_down_at_ = 0;  // when the last KeyDown event arrived
   long rows_at_key_down_ = 0;
 };

@@ -26,19 +26,19 @@ ItemSet MakeItems(size_t count, bool all_match) {
     std::wstring item = all_match ? std::wstring{kPrefix, letter} : std::wstring{letter};
     set.items.push_back(item + Tail(seed, i));
   }
-  set.matching = CountStartingWith(set, std::wstring_view(&kPrefix, 1));
+  set.matching = StartingWith(set, std::wstring_view(&kPrefix, 1));
   return set;
 }
 
-size_t CountStartingWith(const ItemSet& set, std::wstring_view start) {
-  size_t n = 0;
+std::vector<std::wstring> StartingWith(const ItemSet& set, std::wstring_view start) {
+  std::vector<std::wstring> found;
   for (const auto& item : set.items) {
     bool match = item.size() >= start.size();
     for (size_t i = 0; match && i < start.size(); ++i)
       match = std::towlower(item[i]) == std::towlower(start[i]);
-    n += match ? 1 : 0;
+    if (match) found.push_back(item);
   }
-  return n;
+  return found;
 }
 
 }  // namespace zelvane::demo

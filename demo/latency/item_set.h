@@ -4,10 +4,10 @@
 
 namespace zelvane::demo {
 
-/// A list of distinct items and the number of them that begin with `kPrefix`.
+/// A list of distinct items and those of them that begin with `kPrefix`, in order.
 struct ItemSet {
   std::vector<std::wstring> items;
-  size_t matching = 0;
+  std::vector<std::wstring> matching;
 };
 
 /// The key typed in every measurement: items are made to begin with it as needed.
@@ -18,7 +18,7 @@ inline constexpr wchar_t kPrefix = L'c';
 /// second letters run through a to z.
 ItemSet MakeItems(size_t count, bool all_match);
 
-/// How many items of `set` begin with the two letters given, ignoring case.
-size_t CountStartingWith(const ItemSet& set, std::wstring_view start);
+/// The items of `set` that begin with `start`, ignoring case, in the set's order.
+std::vector<std::wstring> StartingWith(const ItemSet& set, std::wstring_view start);
 
 }  // namespace zelvane::demo

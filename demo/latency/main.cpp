@@ -1,6 +1,7 @@
 // ZelvaneLatency: under a real message loop, the time from a keystroke to a visible,
 // filled drop-down, for the ZelvaneTextBox control and for the shell's autocomplete
-// fed the same items; and how soon a key pressed during a long filter is handled.
+// fed the same items, beside what a plain list box takes for the same rows; and how
+// soon a key pressed during a long filter is handled.
 #include <windows.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 
 #include "autocomplete_latency.h"
 #include "control_latency.h"
+#include "list_box_floor.h"
 #include "ole_session.h"
 #include "probe_window.h"
 
@@ -17,29 +19,39 @@ namespace {
 
 using namespace zelvane::demo;
 
-constexpr double kFilterDelayMs = 150;
+constexpr long kDefaultFilterDelayMs = 150;
 
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   return values[values.size() / 2];
 }
 
-void MeasureCase(ControlLatency& control, const AutoCompleteLatency& shell, size_t count, bool all_match) {
+struct Instruments {
+  ControlLatency& control;
+  const AutoCompleteLatency& shell;
+  ListBoxFloor& floor;
+};
+
+// The measurements take turns within each run, so that a busy spell of the machine
+// falls on all of them rather than on one.
+void MeasureCase(const Instruments& with, size_t count, bool all_match) {
   const ItemSet set = MakeItems(count, all_match);
-  // One run at 32767 items: a fill of every item takes tens of seconds under Wine.
-  const int runs = count > 1000 ? 1 : 5;
-  std::vector<double> ours, first, again;
+  const int runs = count > 1000 ? 3 : 7;
+  std::vector<double> undelayed, delayed, first, again, fill, show;
   for (int i = 0; i < runs; ++i) {
-    ours.push_back(control.Measure(set));
-    AutoCompleteTimes shell_times = shell.Measure(set);
+    undelayed.push_back(with.control.Measure(set, 0));
+    AutoCompleteTimes shell_times = with.shell.Measure(set);
     first.push_back(shell_times.first_key_ms);
     again.push_back(shell_times.again_ms);
+    delayed.push_back(with.control.Measure(set, kDefaultFilterDelayMs) - kDefaultFilterDelayMs);
+    FloorTimes floor = with.floor.Measure(set.matching);
+    fill.push_back(floor.fill_ms);
+    show.push_back(floor.show_ms);
   }
-  const double measured = Median(ours), less_delay = measured - kFilterDelayMs;
-  const double shell_first = Median(first), shell_again = Median(again);
-  std::printf("%6zu %-5s %6zu | %8.1f %8.1f | %8.1f %8.1f | %6.2f %6.2f\n", count, all_match ? "all" : "1/26",
-              set.matching, measured, less_delay, shell_first, shell_again, less_delay / shell_first,
-              less_delay / shell_again);
+  const double ours = Median(undelayed), shell_again = Median(again), fill_floor = Median(fill);
+  std::printf("%6zu %-5s %6zu %4d | %8.2f | %8.2f %8.2f %6.2f | %8.2f | %8.2f %8.2f %6.2f\n", count,
+              all_match ? "all" : "1/26", set.matching.size(), runs, ours, Median(first), shell_again,
+              ours / shell_again, Median(delayed), fill_floor, Median(show), ours / fill_floor);
   std::fflush(stdout);
 }
 
@@ -49,13 +61,19 @@ int Run() {
   ProbeWindow window;
   ControlLatency control(ax, window);
   AutoCompleteLatency shell(window.get());
+  ListBoxFloor floor(window.get());
 
-  std::printf("Key to visible, filled drop-down (ms, median). 'less delay' takes off the control's fixed\n"
-              "150 ms filter delay; ratios are the control less delay over the shell.\n\n");
-  std::printf("%6s %-5s %6s | %8s %8s | %8s %8s | %6s %6s\n", "items", "match", "rows", "control", "lessdly",
-              "shell1st", "shell2nd", "r:1st", "r:2nd");
+  std::printf(
+      "Key to visible, filled drop-down, in ms, medians of the runs given. control: FilterDelay 0;\n"
+      "shell: the shell's autocomplete, first key and the same key again; r:2nd = control / shell 2nd;\n"
+      "dly150: the control with its default 150 ms FilterDelay, less those 150 ms (it also waits for\n"
+      "the timer's tick); floors: a plain list box filling the same rows with painting off, and showing\n"
+      "and painting them; r:fill = control / fill floor.\n\n");
+  std::printf("%6s %-5s %6s %4s | %8s | %8s %8s %6s | %8s | %8s %8s %6s\n", "items", "match", "rows", "runs",
+              "control", "shell1st", "shell2nd", "r:2nd", "dly150", "fill", "show", "r:fill");
+  const Instruments with{control, shell, floor};
   for (size_t count : {100u, 1000u, 32767u})
-    for (bool all_match : {false, true}) MeasureCase(control, shell, count, all_match);
+    for (bool all_match : {false, true}) MeasureCase(with, count, all_match);
 
   KeyDuringFill during = control.MeasureKeyDuringFill(MakeItems(32767, true));
   std::printf("\nKey pressed during a fill of %ld rows (posted at row %ld): KeyDown after %.2f ms, at row %ld "
