@@ -42,19 +42,28 @@ void cDropDown::Show(std::shared_ptr<host::WindowControl> Control, std::int32_t 
   }
 }
 
+// Every step that changes a window is a round trip to the window server, and under
+// Wine a dear one; a window already lifted by an earlier Show keeps its style and
+// parent, so a later Show only moves it when it is elsewhere, which is what the
+// typing user waits for.
 void cDropDown::PlaceAndWatch(std::int32_t X, std::int32_t Y, std::int32_t Width, std::int32_t Height,
                               bool AutoHide) {
   if (!control_) return;
+  const host::Hwnd hwnd = control_->hWnd();
   // 0 is both a valid extended style and the failure value, so the result cannot
   // tell; a window that is not there fails at MoveWindow next.
-  const std::intptr_t style = windows_.GetWindowLongPtrW(control_->hWnd(), host::GWL_EXSTYLE);
-  windows_.SetWindowLongPtrW(control_->hWnd(), host::GWL_EXSTYLE,
-                             (style & ~host::WS_EX_APPWINDOW) | host::WS_EX_TOOLWINDOW);
-  if (!windows_.MoveWindow(control_->hWnd(), X, Y, Width, Height, true)) return;
+  const std::intptr_t style = windows_.GetWindowLongPtrW(hwnd, host::GWL_EXSTYLE);
+  const std::intptr_t toolStyle = (style & ~host::WS_EX_APPWINDOW) | host::WS_EX_TOOLWINDOW;
+  if (toolStyle != style) windows_.SetWindowLongPtrW(hwnd, host::GWL_EXSTYLE, toolStyle);
   const host::Hwnd desktop = windows_.GetDesktopWindow();
-  if (desktop == 0 || windows_.SetParent(control_->hWnd(), desktop) == 0) return;
-  // Again: now that the parent is the desktop the same values are screen coordinates.
-  if (!windows_.MoveWindow(control_->hWnd(), X, Y, Width, Height, true)) return;
+  if (desktop != 0 && windows_.GetAncestor(hwnd, host::GA_PARENT) == desktop) {
+    if (!MoveUnlessThere(hwnd, X, Y, Width, Height)) return;
+  } else {
+    if (!windows_.MoveWindow(hwnd, X, Y, Width, Height, true)) return;
+    if (desktop == 0 || windows_.SetParent(hwnd, desktop) == 0) return;
+    // Again: now that the parent is the desktop the same values are screen coordinates.
+    if (!windows_.MoveWindow(hwnd, X, Y, Width, Height, true)) return;
+  }
   control_->SetVisible(true);
   if (AutoHide && !hooked_) {
     hooks::mWindowsHook::AttachHook(windows_, this, host::WH_MOUSE);
@@ -64,6 +73,16 @@ void cDropDown::PlaceAndWatch(std::int32_t X, std::int32_t Y, std::int32_t Width
       watchingMessages_ = true;
     }
   }
+}
+
+bool cDropDown::MoveUnlessThere(host::Hwnd hwnd, std::int32_t X, std::int32_t Y, std::int32_t Width,
+                                std::int32_t Height) {
+  host::Rect now{};
+  // Sums in 64 bits: a far-off rectangle must not wrap round into a match.
+  if (windows_.GetWindowRect(hwnd, &now) && now.left == X && now.top == Y &&
+      std::int64_t{now.right} == std::int64_t{X} + Width && std::int64_t{now.bottom} == std::int64_t{Y} + Height)
+    return true;
+  return windows_.MoveWindow(hwnd, X, Y, Width, Height, true);
 }
 
 void cDropDown::Unwatch() noexcept {

@@ -40,6 +40,8 @@ class cDropDown final : private hooks::IWindowsHook {
  private:
   /// Show's steps after taking the control; returns at the first that fails.
   void PlaceAndWatch(std::int32_t X, std::int32_t Y, std::int32_t Width, std::int32_t Height, bool AutoHide);
+  /// MoveWindow, unless the window has that rectangle already; false when it fails.
+  bool MoveUnlessThere(host::Hwnd hwnd, std::int32_t X, std::int32_t Y, std::int32_t Width, std::int32_t Height);
   void AddRef() noexcept override { owner_.HoldControl(); }
   void Release() noexcept override { owner_.ReleaseControl(); }
   std::int32_t HookProc(std::int32_t nCode, host::WParam wParam, host::LParam lParam, bool& bConsume) override;

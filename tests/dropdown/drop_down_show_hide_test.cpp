@@ -22,14 +22,56 @@ TEST_F(DropDownTest, ShowLiftsTheControlIntoAVisibleToolWindowOfTheDesktop) {
   EXPECT_TRUE(log.empty());
 }
 
+Log CallNames(const std::vector<std::string>& log) {
+  Log calls;
+  for (const std::string& call : log) calls.push_back(call.substr(0, call.find('(')));
+  return calls;
+}
+
 TEST_F(DropDownTest, ShowPlacesTheWindowAgainOnceTheDesktopIsItsParent) {
   desktop.ClearCallLog();
   ShowList();
-  std::vector<std::string> calls;
-  for (const std::string& call : desktop.CallLog()) calls.push_back(call.substr(0, call.find('(')));
-  EXPECT_EQ(calls, (Log{"GetWindowLongPtrW", "SetWindowLongPtrW", "MoveWindow", "GetDesktopWindow", "SetParent",
-                        "MoveWindow", "SetWindowsHookExW"}));
+  EXPECT_EQ(CallNames(desktop.CallLog()), (Log{"GetWindowLongPtrW", "SetWindowLongPtrW", "GetDesktopWindow",
+                                               "GetAncestor", "MoveWindow", "SetParent", "MoveWindow",
+                                               "SetWindowsHookExW"}));
 }
+
+struct ShowAgainCase {
+  const char* name;
+  bool hiddenBetween;
+  bool elsewhere;
+  Log calls;  // what the second Show asks of the window system
+};
+
+class DropDownShowAgainTest : public DropDownTest, public ::testing::WithParamInterface<ShowAgainCase> {};
+
+// Once lifted, the window keeps its style and parent: showing it again only moves
+// it when it is elsewhere, and it ends up visible at the place asked for either way.
+TEST_P(DropDownShowAgainTest, ALiftedWindowIsOnlyMovedWhenElsewhere) {
+  const ShowAgainCase& c = GetParam();
+  ShowList();
+  if (c.hiddenBetween) cd->Hide();
+  const host::Rect rect = c.elsewhere ? host::Rect{20, 40, 110, 110} : kDropRect;
+  desktop.ClearCallLog();
+  cd->Show(list, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, true);
+  Log calls = CallNames(desktop.CallLog());
+  std::erase(calls, "GetWindowRect");
+  EXPECT_EQ(calls, c.calls);
+  EXPECT_EQ(WindowRect(list->hWnd()), rect);
+  EXPECT_EQ(desktop.GetParent(list->hWnd()), desktop.GetDesktopWindow());
+  EXPECT_TRUE(list->Visible());
+  EXPECT_TRUE(cd->Shown());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DropDownShowAgainTest,
+    ::testing::Values(ShowAgainCase{"OpenSamePlace", false, false,
+                                    Log{"GetWindowLongPtrW", "GetDesktopWindow", "GetAncestor"}},
+                      ShowAgainCase{"ClosedSamePlace", true, false,
+                                    Log{"GetWindowLongPtrW", "GetDesktopWindow", "GetAncestor", "SetWindowsHookExW"}},
+                      ShowAgainCase{"Elsewhere", false, true,
+                                    Log{"GetWindowLongPtrW", "GetDesktopWindow", "GetAncestor", "MoveWindow"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DropDownTest, ShowWithoutAutoHideShowsButDoesNotWatch) {
   ShowList(false);
