@@ -622,6 +622,23 @@ TEST(WindowSubclassTest, RemovedUnderALaterSubclassItPassesEverythingOn) {
   edit.reset();  // the passive subclass lets go with the window
 }
 
+// Straight past our handler to the class, unless a later subclass stands in front,
+// which must still see the message (and pass it through ours as any message).
+TEST(WindowSubclassTest, SentPastTheHandlerReachesTheClassButNotPastALaterSubclass) {
+  for (const bool later : {false, true}) {
+    unique_hwnd edit(::CreateWindowExW(0, L"EDIT", L"", 0, 0, 0, 10, 10, HWND_MESSAGE, nullptr, nullptr, nullptr));
+    CountingHandler handler;
+    WindowSubclass subclass(edit.get(), handler);
+    if (later)
+      g_laterNext = reinterpret_cast<WNDPROC>(
+          ::SetWindowLongPtrW(edit.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LaterSubclass)));
+    EXPECT_EQ(subclass.SendPastHandler(WM_APP, 0, 0), later ? 7 : 0) << later;
+    EXPECT_EQ(handler.apps, later ? 1 : 0) << later;
+    subclass.SendPastHandler(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"row"));
+    EXPECT_EQ(TextOf(edit.get()), L"row") << later;
+  }
+}
+
 TEST(WindowSubclassTest, DestroyedWindowTellsTheHandlerAndTheSubclassLetsGo) {
   HWND edit = ::CreateWindowExW(0, L"EDIT", L"", 0, 0, 0, 10, 10, HWND_MESSAGE, nullptr, nullptr, nullptr);
   CountingHandler handler;

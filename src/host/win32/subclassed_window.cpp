@@ -10,6 +10,11 @@ bool SubclassedWindow::Visible() const noexcept {
   return (::GetWindowLongPtrW(window_.get(), GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
+LRESULT SubclassedWindow::SendPastHandler(UINT msg, WPARAM wParam, LPARAM lParam) const {
+  if (subclass_) return subclass_->SendPastHandler(msg, wParam, lParam);
+  return ::SendMessageW(window_.get(), msg, wParam, lParam);
+}
+
 void SubclassedWindow::Destroy() noexcept {
   subclass_.reset();
   window_.reset();

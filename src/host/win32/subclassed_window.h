@@ -21,6 +21,9 @@ class SubclassedWindow final : private SubclassHandler {
   HWND get() const noexcept { return window_.get(); }
   /// The window's own WS_VISIBLE, as VB's Visible reads: not whether its parent shows.
   bool Visible() const noexcept;
+  /// A message the handler would only pass on, given straight to the window's
+  /// own procedure (see WindowSubclass::SendPastHandler).
+  LRESULT SendPastHandler(UINT msg, WPARAM wParam, LPARAM lParam) const;
   void Destroy() noexcept;
 
  private:

@@ -54,8 +54,9 @@ void Win32ListBox::SetVisible(bool visible) {
 
 void Win32ListBox::Clear() { ::SendMessageW(window_.get(), LB_RESETCONTENT, 0, 0); }
 
+// The one message a fill sends per row, and one the subclass only passes on.
 void Win32ListBox::AddItem(const std::u16string& item) {
-  const LRESULT row = ::SendMessageW(window_.get(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  const LRESULT row = window_.SendPastHandler(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
   if (row == LB_ERRSPACE) throw std::bad_alloc();
 }
 
@@ -88,7 +89,8 @@ void Win32ListBox::SetListIndex(std::int32_t index) {
 
 void Win32ListBox::SetRedraw(bool redraw) {
   ::SendMessageW(window_.get(), WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
-  if (redraw) ::InvalidateRect(window_.get(), nullptr, TRUE);
+  // A hidden list is painted whole when it shows.
+  if (redraw && window_.Visible()) ::InvalidateRect(window_.get(), nullptr, TRUE);
 }
 
 std::int32_t Win32ListBox::Width() const {

@@ -62,6 +62,11 @@ LRESULT WindowSubclass::CallNext(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
   return link ? ::CallWindowProcW(link->next, hwnd, msg, wParam, lParam) : ::DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
+LRESULT WindowSubclass::SendPastHandler(UINT msg, WPARAM wParam, LPARAM lParam) const {
+  if (hwnd_ && InFront(hwnd_, &WindowSubclass::Proc)) return ::CallWindowProcW(link_->next, hwnd_, msg, wParam, lParam);
+  return ::SendMessageW(hwnd_, msg, wParam, lParam);
+}
+
 LRESULT CALLBACK WindowSubclass::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto* link = reinterpret_cast<Link*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (link == nullptr) return ::DefWindowProcW(hwnd, msg, wParam, lParam);

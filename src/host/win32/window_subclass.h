@@ -24,6 +24,12 @@ class WindowSubclass {
   /// what a handler calls for a message it does not consume. Needs only the
   /// window, so it may be called after the handler's object is gone.
   static LRESULT CallNext(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  /// Sends a message that the handler only passes on straight to the procedure
+  /// behind it: under Wine a sent message costs two trips through the system's
+  /// dispatch here, one to reach the subclass and one to leave it, which a list
+  /// filled with thousands of rows pays per row. A later subclass in front of
+  /// ours gets the message sent the ordinary way, so that it sees it.
+  LRESULT SendPastHandler(UINT msg, WPARAM wParam, LPARAM lParam) const;
 
  private:
   struct Link;  // what the window's user data points to; outlives this object
