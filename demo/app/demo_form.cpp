@@ -12,20 +12,36 @@ using win32::unique_safearray;
 
 namespace {
 
+// The layout at 96 dpi; every length is scaled to the screen's DPI.
 constexpr int kClientWidth = 580;
 constexpr int kClientHeight = 290;
+constexpr RECT kHintArea{16, 12, 564, 76};
+constexpr RECT kCitiesLabelArea{16, 90, 276, 108};
+constexpr RECT kSearchesLabelArea{304, 90, 564, 108};
 constexpr RECT kCitiesArea{16, 112, 276, 136};
 constexpr RECT kSearchesArea{304, 112, 564, 136};
 
 constexpr wchar_t kHint[] =
     L"Type the first letters of a city (try \"be\" or \"m\") and pause: the earlier entries that begin with "
     L"them drop down. Down and Up choose a row, Enter or a click takes it; Enter on new text remembers it. "
-    L"The button at the right of the first box opens the list at any time. The second box offers the searches "
+    L"The button at the right of the first box, drawn in the system's visual style, opens the list at any time. "
+    L"The second box offers the searches "
     L"that hold the typed text anywhere, and Shift+Delete removes the highlighted one. Every event is printed "
     L"in the console.";
 
+int ScreenDpi() {
+  HDC screen = ::GetDC(nullptr);
+  const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSX) : 96;
+  if (screen) ::ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+int Scaled(int length) { return ::MulDiv(length, ScreenDpi(), 96); }
+
+RECT Scaled(const RECT& r) { return {Scaled(r.left), Scaled(r.top), Scaled(r.right), Scaled(r.bottom)}; }
+
 unique_hwnd CreateForm(const WindowClass& cls) {
-  RECT frame{0, 0, kClientWidth, kClientHeight};
+  RECT frame{0, 0, Scaled(kClientWidth), Scaled(kClientHeight)};
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
   ::AdjustWindowRectEx(&frame, style, FALSE, 0);
   HWND form = CreateTopLevelWindow(cls, L"ZelvaneTextBox demo", style,
@@ -33,7 +49,8 @@ unique_hwnd CreateForm(const WindowClass& cls) {
   return unique_hwnd(form);
 }
 
-unique_hwnd CreateLabel(HWND form, const wchar_t* text, RECT where) {
+unique_hwnd CreateLabel(HWND form, const wchar_t* text, const RECT& at96) {
+  const RECT where = Scaled(at96);
   HWND label = ::CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | SS_LEFT, where.left, where.top,
                                  where.right - where.left, where.bottom - where.top, form, nullptr,
                                  ::GetModuleHandleW(nullptr), nullptr);
@@ -65,14 +82,15 @@ void LoadFromArray(const AutomationObject& control, const std::vector<std::wstri
 DemoForm::DemoForm(const AxHostLibrary& ax, const EventSink::Handler& handler)
     : class_(L"ZelvaneDemoForm", &DemoForm::Procedure),
       window_(CreateForm(class_)),
-      hint_(CreateLabel(window_.get(), kHint, {16, 12, 564, 76})),
-      cities_label_(CreateLabel(window_.get(), L"Recent cities (3D, with the drop-down button):", {16, 90, 276, 108})),
-      searches_label_(CreateLabel(window_.get(), L"Earlier searches (flat, matching anywhere):", {304, 90, 564, 108})),
-      cities_(ax, window_.get(), kCitiesArea, L"control1", handler),
-      searches_(ax, window_.get(), kSearchesArea, L"control2", handler) {
+      hint_(CreateLabel(window_.get(), kHint, kHintArea)),
+      cities_label_(CreateLabel(window_.get(), L"Recent cities (visual styles, drop-down button):", kCitiesLabelArea)),
+      searches_label_(CreateLabel(window_.get(), L"Earlier searches (flat, matching anywhere):", kSearchesLabelArea)),
+      cities_(ax, window_.get(), Scaled(kCitiesArea), L"control1", handler),
+      searches_(ax, window_.get(), Scaled(kSearchesArea), L"control2", handler) {
   const auto& cities = cities_.object();
   cities.Put(L"ShowButton", Variant(true));
   cities.Put(L"Appearance", Variant(1L));
+  cities.Put(L"VisualStyles", Variant(true));
   cities.Put(L"StringValue", Variant(AsSavedList(RecentCities())));
 
   const auto& searches = searches_.object();
@@ -99,6 +117,16 @@ RECT DemoForm::ScreenArea() const {
     RECT list_area{};
     if (::IsWindowVisible(list) && ::GetWindowRect(list, &list_area)) area = Union(area, list_area);
   }
+  return area;
+}
+
+RECT DemoForm::CitiesArea() const {
+  RECT label{};
+  RECT control{};
+  ::GetWindowRect(cities_label_.get(), &label);
+  ::GetWindowRect(cities_.control_window(), &control);
+  RECT area = Union(label, control);
+  ::InflateRect(&area, Scaled(6), Scaled(6));
   return area;
 }
 

@@ -10,9 +10,10 @@
 namespace zelvane::demo {
 
 /// The demo's form: a hint for the person, a control with the drop-down button and
-/// the three-dimensional look holding recent cities, and a flat control without the
-/// button holding earlier searches, which matches anywhere and lets Shift+Delete
-/// remove an entry.
+/// the three-dimensional look drawn in the system's visual style holding recent
+/// cities, and a flat control without the button holding earlier searches, which
+/// matches anywhere and lets Shift+Delete remove an entry. Its layout follows the
+/// screen's DPI.
 class DemoForm {
  public:
   DemoForm(const AxHostLibrary& ax, const EventSink::Handler& handler);
@@ -23,6 +24,8 @@ class DemoForm {
   const HostedControl& searches() const { return searches_; }
   /// The screen area of the form and of any drop-down list open below it.
   RECT ScreenArea() const;
+  /// The screen area of the first control and its label.
+  RECT CitiesArea() const;
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

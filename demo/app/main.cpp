@@ -28,10 +28,13 @@ int RunInteractive() {
 
 int Run(int argc, wchar_t** argv) {
   const bool scripted = argc >= 2 && std::wstring(argv[1]) == L"--script";
-  if (scripted && argc != 3) {
-    PrintLine("usage: ZelvaneDemo.exe [--script <output folder>]");
+  const bool shortRun = argc == 5 && std::wstring(argv[3]) == L"--short";
+  if (scripted && argc != 3 && !shortRun) {
+    PrintLine("usage: ZelvaneDemo.exe [--script <output folder> [--short <screenshot file>]]");
     return 2;
   }
+  // The form scales its own layout, so the system need not stretch its pixels.
+  ::SetProcessDPIAware();
   OleSession ole;
   AxHostLibrary ax;
   EventLog log;
@@ -41,7 +44,8 @@ int Run(int argc, wchar_t** argv) {
   });
   form.Show();
   if (!scripted) return RunInteractive();
-  return ScriptedRun(form, log, argv[2]).Execute();
+  ScriptedRun run(form, log, argv[2]);
+  return shortRun ? run.ExecuteShort(argv[4]) : run.Execute();
 }
 
 }  // namespace

@@ -12,15 +12,19 @@ namespace zelvane::demo {
 /// its list drops down, hovers a row, accepts one with the keyboard, presses the
 /// drop-down button, then picks a search in the second control and removes another
 /// with Shift+Delete; last, with the form moved to the bottom of the screen, opens
-/// the first control's list, which goes upwards. Writes closed.png, dropdown.png,
+/// the first control's list, which goes upwards. Writes closed.png, themed.png and
+/// classic.png (the first control with and without visual styles), dropdown.png,
 /// button-pushed.png and dropdown-upwards.png into the output folder and checks
-/// that every expected event arrived.
+/// that every expected event arrived. The short run only opens the first control's
+/// list and writes one screenshot (to show the form at another DPI).
 class ScriptedRun {
  public:
   ScriptedRun(const DemoForm& form, const EventLog& log, std::wstring out_dir);
 
   /// 0 when every step, event and screenshot checked out; 1 otherwise.
   int Execute();
+  /// The short run: the form with the first control's list open, in `file`.
+  int ExecuteShort(const wchar_t* file);
 
  private:
   void ClickInto(const HostedControl& control);
@@ -28,12 +32,14 @@ class ScriptedRun {
   void HoverRow(const HostedControl& control, int row);
   void AcceptWithKeyboard(const HostedControl& control);
   void PressButton(const HostedControl& control);
+  void ThemedAndClassic(const HostedControl& control);
   void RemoveWithShiftDelete(const HostedControl& control);
   void OpenAtTheBottomOfTheScreen(const HostedControl& control);
   void Screenshot(const wchar_t* file);
   void Screenshot(const wchar_t* file, const RECT& area);
   void CheckEvents(const HostedControl& control, const std::vector<std::wstring>& names);
   void CheckScreenshots();
+  int Result();
   void Expect(bool condition, const std::string& failure);
 
   const DemoForm& form_;

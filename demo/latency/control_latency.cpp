@@ -30,6 +30,11 @@ ControlLatency::ControlLatency(const AxHostLibrary& ax, ProbeWindow& window)
   control_.object().Put(L"MaxCount", Variant(32767L));
 }
 
+void ControlLatency::SetLook(bool visual_styles) {
+  control_.object().Put(L"ShowButton", Variant(true));
+  control_.object().Put(L"VisualStyles", Variant(visual_styles));
+}
+
 void ControlLatency::OnEvent(const ControlEvent& event) {
   if (event.name != L"KeyDown") return;
   key_down_at_ = NowMs();

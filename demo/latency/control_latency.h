@@ -25,6 +25,8 @@ class ControlLatency {
   double Measure(const ItemSet& set, long filter_delay_ms);
   /// With no filter delay.
   KeyDuringFill MeasureKeyDuringFill(const ItemSet& all_matching);
+  /// The drop-down button shown, drawn themed (VisualStyles True) or classic.
+  void SetLook(bool visual_styles);
 
  private:
   void Close();

@@ -26,6 +26,7 @@ ControlServices::ControlServices(host::ControlOwner& owner)
     : owner_(owner),
       parking_(win32::MakeParkingWindow()),
       windows_(parking_.get(), owner),
+      screen_(windows_.SurfaceHwnd()),
       messageBox_([this] { return reinterpret_cast<host::Hwnd>(windows_.SurfaceHwnd()); }) {}
 
 host::ControlSite ControlServices::Site(host::Container& container) {

@@ -124,6 +124,8 @@ class Zelvane final : private host::TextBoxEvents,
   bool ListLoaded() const { return listLoaded_; }
   bool ButtonPressed() const { return buttonPressed_; }
   bool ListHover() const { return listHover_; }
+  /// Whether the control draws itself with the window's visual-style theme now.
+  bool Themed() const { return themed_; }
   bool FilterBusy() const { return filterBusy_; }
   const itemlist::CFifoBuffer& ItemList() const { return *itemList_; }
 
@@ -184,6 +186,18 @@ class Zelvane final : private host::TextBoxEvents,
   bool InButtonStrip(float X, float Y) const;
   host::Rect ButtonRect() const;
 
+  // Visual styles.
+  /// Opens the theme data when visual styles are wanted and active, else draws classic.
+  void OpenTheme();
+  void PaintButton();
+  int ButtonThemePart() const;
+  int ButtonThemeState() const;
+  int BorderThemeState() const;
+  /// Follows the mouse over the control and its button for the hot looks.
+  void TrackHover();
+  /// Repaints when the themed look depends on what just changed.
+  void RefreshThemedLook();
+
   /// Whether the host has closed the control or let go of it.
   bool Closed() const { return site_.owner.ControlClosed(); }
   /// Raises one event, unless the host has closed the control; false once it has
@@ -209,6 +223,9 @@ class Zelvane final : private host::TextBoxEvents,
   void txt_MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
   bool txt_ClaimsKey(std::int16_t KeyCode) const override;
   std::u16string txt_AccessibleName() const override;
+  void txt_GotFocus() override;
+  void txt_LostFocus() override;
+  void txt_MouseLeave() override;
   // host::ListBoxEvents
   void lst_MouseMove(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
   void lst_MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
@@ -223,6 +240,8 @@ class Zelvane final : private host::TextBoxEvents,
   void UserControl_Click() override;
   std::optional<host::AccessibleButton> UserControl_AccessibleButton() const override;
   void UserControl_ButtonDefaultAction() override;
+  void UserControl_MouseLeave() override;
+  void UserControl_ThemeChanged() override;
   // dropdown::DropDownEvents
   void cd_HideControl() override;
 
@@ -241,6 +260,10 @@ class Zelvane final : private host::TextBoxEvents,
   bool storedShowButton_ = false;
   std::int32_t storedAppearance_ = 0;
   bool listHover_ = false;
+  bool themed_ = false;       // the window's "COMBOBOX" theme data is open
+  bool hotControl_ = false;   // the mouse is over the control (themed only)
+  bool hotButton_ = false;    // the mouse is over the drop-down button (themed only)
+  bool focused_ = false;      // the text box has the keyboard focus
   std::u16string storedText_;
   ControlOptions options_;
   // Counts the text box's changes, so a filter pass can tell at no cost whether

@@ -37,12 +37,8 @@ host::Rect Zelvane::ButtonRect() const {
 }
 
 void Zelvane::UserControl_Paint() {
-  if (!ShowButton()) return;
-  host::Rect rect = ButtonRect();
-  std::uint32_t state = host::DFCS_SCROLLDOWN | host::DFCS_ADJUSTRECT;
-  if (buttonPressed_) state |= host::DFCS_PUSHED;
-  if (storedAppearance_ == zvFlat) state |= host::DFCS_FLAT;
-  site_.windows.DrawFrameControl(site_.surface.hDC(), &rect, host::DFC_SCROLL, state);
+  if (themed_) site_.surface.SetThemeBorder(host::CP_BORDER, BorderThemeState());
+  if (ShowButton()) PaintButton();
 }
 
 bool Zelvane::InButtonStrip(float X, float Y) const {

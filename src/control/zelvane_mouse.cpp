@@ -29,6 +29,7 @@ void Zelvane::UserControl_MouseMove(std::int16_t Button, std::int16_t Shift, flo
     buttonPressed_ = false;
     UserControl_Paint();
   }
+  TrackHover();
   LeaveListRule();
 }
 

@@ -33,6 +33,9 @@ void Zelvane::SetAccessibleName(const std::u16string& name) {
 
 void Zelvane::SetVisualStyles(bool themed) {
   options_.VisualStyles = themed;
+  OpenTheme();
+  TrackHover();
+  UserControl_Paint();
   Notify(u"VisualStyles");
 }
 
@@ -46,6 +49,7 @@ void Zelvane::EscapeClaimChanged() {
 void Zelvane::ApplyOptions(const ControlOptions& options) {
   site_.tmr.SetInterval(options.FilterDelay);
   options_ = options;
+  OpenTheme();
 }
 
 }  // namespace zelvane::control

@@ -62,6 +62,7 @@ void Zelvane::SetEnabled(bool enabled) {
   storedEnabled_ = enabled;
   site_.surface.SetEnabled(enabled);
   site_.txt.SetEnabled(enabled);
+  RefreshThemedLook();
   Notify(u"Enabled");
 }
 

@@ -55,7 +55,9 @@ void Zelvane::txt_MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, f
 
 void Zelvane::txt_MouseMove(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) {
   const host::ControlHold hold(site_.owner);
-  if (RaiseMouse(&host::HostEvents::MouseMove, Button, Shift, X, Y)) LeaveListRule();
+  if (!RaiseMouse(&host::HostEvents::MouseMove, Button, Shift, X, Y)) return;
+  TrackHover();
+  LeaveListRule();
 }
 
 }  // namespace zelvane::control

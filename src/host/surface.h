@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string_view>
 
 #include "host/surface_events.h"
 #include "host/win_types.h"
@@ -46,6 +47,20 @@ class Surface {
   virtual float ScaleY(float height, std::int16_t fromScale, std::int16_t toScale) const = 0;
   /// Erases everything drawn on the surface.
   virtual void Cls() = 0;
+
+  // Visual styles, with the uxtheme names; the surface holds at most one theme.
+  /// Opens the theme data of `classList` for the surface's window in place of any
+  /// it held; false, holding none, when visual styles are off for the window.
+  virtual bool OpenThemeData(std::u16string_view classList) = 0;
+  virtual void CloseThemeData() = 0;
+  /// Whether the open theme defines the part; false without a theme.
+  virtual bool IsThemePartDefined(int iPartId) const = 0;
+  /// Draws a part of the open theme over `rect`; where the part lets the background
+  /// through, `backdrop` is painted first. Nothing without a theme.
+  virtual void DrawThemeBackground(Hdc hdc, int iPartId, int iStateId, const Rect& rect, OleColor backdrop) = 0;
+  /// The surface's border: a part of the open theme drawn over the frame, or with
+  /// part 0 the classic flat or sunken edge. Redrawn when it changes.
+  virtual void SetThemeBorder(int iPartId, int iStateId) = 0;
 };
 
 }  // namespace zelvane::host

@@ -21,6 +21,10 @@ class SurfaceEvents {
   virtual std::optional<AccessibleButton> UserControl_AccessibleButton() const { return std::nullopt; }
   /// A screen reader pressed the drop-down button.
   virtual void UserControl_ButtonDefaultAction() {}
+  /// The mouse has left the surface's uncovered area (WM_MOUSELEAVE).
+  virtual void UserControl_MouseLeave() = 0;
+  /// The visual-style theme changed or was switched on or off (WM_THEMECHANGED).
+  virtual void UserControl_ThemeChanged() = 0;
 };
 
 }  // namespace zelvane::host

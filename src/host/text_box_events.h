@@ -19,6 +19,10 @@ class TextBoxEvents {
   virtual void txt_MouseDown(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) = 0;
   virtual void txt_MouseMove(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) = 0;
   virtual void txt_MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) = 0;
+  virtual void txt_GotFocus() {}
+  virtual void txt_LostFocus() {}
+  /// The mouse has left the box (WM_MOUSELEAVE).
+  virtual void txt_MouseLeave() {}
   /// Whether the key is the control's now, so a dialog-style host must leave it to
   /// the box (Escape while the drop-down it closes is open).
   virtual bool txt_ClaimsKey(std::int16_t /*KeyCode*/) const { return false; }

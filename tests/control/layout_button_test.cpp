@@ -56,7 +56,10 @@ TEST_P(ButtonWidthTest, ButtonIs240TwipsWide) {
 INSTANTIATE_TEST_SUITE_P(Screens, ButtonWidthTest,
                          ::testing::Values(TwipsCase{15, {104, 0, 120, 21}, 104}, TwipsCase{12, {100, 0, 120, 21}, 100},
                                            // 240 / 9 = 26.67 pixels: the strip's left edge rounds to 93.
-                                           TwipsCase{9, {93, 0, 120, 21}, 93}));
+                                           TwipsCase{9, {93, 0, 120, 21}, 93},
+                                           // 144 and 192 dpi: 24 and 32 pixels.
+                                           TwipsCase{10, {96, 0, 120, 21}, 96},
+                                           TwipsCase{7.5f, {88, 0, 120, 21}, 88}));
 
 struct StateCase {
   std::int32_t appearance;

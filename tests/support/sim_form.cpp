@@ -142,6 +142,11 @@ void SimForm::ClickButton(int button) {
   machine_.desktop.Click(ButtonPoint(), button);
 }
 
+void SimForm::PressButton() {
+  machine_.desktop.MouseMove(ButtonPoint());
+  machine_.desktop.MouseDown(ButtonPoint());
+}
+
 void SimForm::ClickOutside() { machine_.desktop.Click(OutsidePoint()); }
 
 }  // namespace zelvane::support

@@ -67,6 +67,8 @@ class SimForm final : private host::ControlOwner {
   void HoverText();
   void ClickText(int button = 1);
   void ClickButton(int button = 1);
+  /// Moves onto the button and presses it, without releasing.
+  void PressButton();
   /// A click on the form, away from the control and its list.
   void ClickOutside();
 

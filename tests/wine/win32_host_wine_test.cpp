@@ -60,6 +60,8 @@ struct Recorder : host::TextBoxEvents, host::SurfaceEvents, host::ListBoxEvents,
   void UserControl_MouseMove(std::int16_t b, std::int16_t s, float x, float y) override { log.push_back(Describe("UcMouseMove", b, s, x, y)); }
   void UserControl_MouseUp(std::int16_t b, std::int16_t s, float x, float y) override { log.push_back(Describe("UcMouseUp", b, s, x, y)); }
   void UserControl_Click() override { log.push_back("UcClick"); }
+  void UserControl_MouseLeave() override {}
+  void UserControl_ThemeChanged() override {}
 
   void lst_MouseMove(std::int16_t& b, std::int16_t& s, float& x, float& y) override { log.push_back(Describe("LstMouseMove", b, s, x, y)); }
   void lst_MouseUp(std::int16_t& b, std::int16_t& s, float& x, float& y) override { log.push_back(Describe("LstMouseUp", b, s, x, y)); }

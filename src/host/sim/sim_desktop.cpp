@@ -215,13 +215,15 @@ void SimDesktop::SetClipboardText(std::u16string text) {
 
 const std::vector<DrawRecord>& SimDesktop::DrawLog() const { return drawLog_; }
 
-std::vector<DrawRecord> SimDesktop::FrameControlCalls() const {
+std::vector<DrawRecord> SimDesktop::DrawCalls(DrawRecord::Kind kind) const {
   std::lock_guard lock(mutex_);
   std::vector<DrawRecord> calls;
   std::copy_if(drawLog_.begin(), drawLog_.end(), std::back_inserter(calls),
-               [](const DrawRecord& r) { return r.kind == DrawRecord::Kind::FrameControl; });
+               [kind](const DrawRecord& r) { return r.kind == kind; });
   return calls;
 }
+
+std::vector<DrawRecord> SimDesktop::FrameControlCalls() const { return DrawCalls(DrawRecord::Kind::FrameControl); }
 
 int SimDesktop::ClsCount(host::Hdc hdc) const {
   std::lock_guard lock(mutex_);

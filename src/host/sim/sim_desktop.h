@@ -22,12 +22,14 @@ class SimTimer;
 
 /// One entry of the desktop's drawing log, in call order.
 struct DrawRecord {
-  enum class Kind { FrameControl, Cls };
+  enum class Kind { FrameControl, Cls, ThemeBackground };
   Kind kind = Kind::FrameControl;
   host::Hdc hdc = 0;
-  host::Rect rect{};       // DrawFrameControl only
+  host::Rect rect{};       // not for Cls
   std::uint32_t type = 0;  // DrawFrameControl only
-  std::uint32_t state = 0; // DrawFrameControl only
+  std::uint32_t state = 0; // not for Cls
+  int part = 0;            // DrawThemeBackground only
+  host::OleColor backdrop = 0;  // DrawThemeBackground only
 };
 
 /// One SendMessageW call, in call order.
@@ -290,6 +292,8 @@ class SimDesktop final : public host::WindowSystem, public host::MessageLoop {
   // ---- Logs ----
 
   const std::vector<DrawRecord>& DrawLog() const;
+  /// The calls of one kind, in call order.
+  std::vector<DrawRecord> DrawCalls(DrawRecord::Kind kind) const;
   /// The DrawFrameControl calls only.
   std::vector<DrawRecord> FrameControlCalls() const;
   /// How many times the surface with this device context was erased.
@@ -307,6 +311,21 @@ class SimDesktop final : public host::WindowSystem, public host::MessageLoop {
   void ClearCallLog();
   /// Call logging costs time in long benchmark runs; it is on by default.
   void SetCallLogging(bool on);
+
+  // ---- Visual styles ----
+  // A fresh desktop has a theme on whose "COMBOBOX" class defines the parts 1 and
+  // 4 to 8, as Wine's built-in "Light" theme does.
+
+  /// Switches the theme on or off and sends every window WM_THEMECHANGED.
+  void SetThemeActive(bool active);
+  bool ThemeActive() const;
+  /// The "COMBOBOX" parts the theme defines (nothing is sent).
+  void SetThemeParts(std::vector<int> parts);
+  bool ThemeDefinesPart(int part) const;
+  /// Records a DrawThemeBackground call (called by SimSurface).
+  void LogThemeBackground(host::Hdc hdc, int part, int state, const host::Rect& rect, host::OleColor backdrop);
+  /// The DrawThemeBackground calls only.
+  std::vector<DrawRecord> ThemeBackgroundCalls() const;
 
   // ---- Clipboard (text only) ----
 
@@ -331,6 +350,8 @@ class SimDesktop final : public host::WindowSystem, public host::MessageLoop {
   /// (HC_ACTION, lParam = address of a CWPSTRUCT), then the window's handler.
   host::LResult DeliverSent(host::Hwnd hwnd, std::uint32_t msg, host::WParam wParam, host::LParam lParam);
   InputResult MouseInput(MouseAction action, host::Point screen, int button, int shift);
+  /// The window the mouse was over, when the mouse now is over another (locked).
+  SimWindowHandler* LeftWindowLocked(host::Point screen);
   InputResult KeyInput(bool down, int vk, int shift);
   void RunQueuedBefore(std::uint64_t mark);
   void RunQueuedNow();
@@ -356,6 +377,9 @@ class SimDesktop final : public host::WindowSystem, public host::MessageLoop {
   host::Point cursor_{};
   int heldButtons_ = 0;
   host::Hwnd capture_ = 0;
+  host::Hwnd hover_ = 0;  // the window whose client area the mouse is over (WM_MOUSELEAVE)
+  bool themeActive_ = true;
+  std::vector<int> themeParts_{1, 4, 5, 6, 7, 8};
   host::Hwnd focus_ = 0;
   std::vector<DrawRecord> drawLog_;
   std::vector<SentMessage> sentLog_;

@@ -1,4 +1,6 @@
 // Injected mouse and keyboard input: hooks first, then the target window.
+#include <utility>
+
 #include "host/sim/sim_desktop.h"
 #include "host/sim/sim_messages.h"
 #include "host/sim/virtual_keys.h"
@@ -32,8 +34,10 @@ SimDesktop::InputResult SimDesktop::MouseInput(MouseAction action, host::Point s
   std::uint32_t msg = 0;
   bool captured = false;
   bool client = false;
+  SimWindowHandler* left = nullptr;
   {
     std::lock_guard lock(mutex_);
+    left = LeftWindowLocked(screen);
     cursor_ = screen;
     captured = capture_ != 0;
     const host::Hwnd target = captured ? capture_ : windows_.WindowFromPoint(screen);
@@ -60,6 +64,7 @@ SimDesktop::InputResult SimDesktop::MouseInput(MouseAction action, host::Point s
     }
   } release{*this};
 
+  if (left != nullptr) left->OnMouseLeave();
   if (RunHookChain(host::WH_MOUSE, HC_ACTION, msg, reinterpret_cast<host::LParam>(&record)) != 0) {
     return InputResult::Consumed;
   }
@@ -84,6 +89,17 @@ SimDesktop::InputResult SimDesktop::MouseInput(MouseAction action, host::Point s
   if (handler == nullptr) return InputResult::Dropped;
   handler->OnMouse(msg, at, buttonArgument, shift);
   return InputResult::Delivered;
+}
+
+// As TrackMouseEvent reports it: not while a window holds the capture, and a
+// disabled window, which gets no mouse input, is never entered.
+SimWindowHandler* SimDesktop::LeftWindowLocked(host::Point screen) {
+  if (capture_ != 0) return nullptr;
+  host::Hwnd over = windows_.WindowFromPoint(screen);
+  if (!host::PtInRect(windows_.ClientRectOnScreen(over), screen) || !windows_.EnabledForInput(over)) over = 0;
+  if (over == hover_) return nullptr;
+  const auto* window = windows_.Find(std::exchange(hover_, over));
+  return window != nullptr ? window->handler : nullptr;
 }
 
 bool SimDesktop::MouseMove(host::Point screen, int shift) {

@@ -72,6 +72,18 @@ float SimSurface::ScaleY(float height, std::int16_t fromScale, std::int16_t toSc
 
 void SimSurface::Cls() { desktop_.LogCls(hDC()); }
 
+bool SimSurface::OpenThemeData(std::u16string_view classList) {
+  themeOpen_ = desktop_.ThemeActive() && classList == u"COMBOBOX";
+  return themeOpen_;
+}
+
+bool SimSurface::IsThemePartDefined(int iPartId) const { return themeOpen_ && desktop_.ThemeDefinesPart(iPartId); }
+
+void SimSurface::DrawThemeBackground(host::Hdc hdc, int iPartId, int iStateId, const host::Rect& rect,
+                                     host::OleColor backdrop) {
+  if (themeOpen_) desktop_.LogThemeBackground(hdc, iPartId, iStateId, rect, backdrop);
+}
+
 void SimSurface::Resize(std::int32_t width, std::int32_t height) {
   const host::Rect r = desktop_.RectInParent(hwnd_);
   const bool sameSize = RectWidth(r) == width && RectHeight(r) == height;
@@ -97,6 +109,14 @@ void SimSurface::FireResizeAndPaint() {
 }
 
 void SimSurface::OnSize() { FireResizeAndPaint(); }
+
+void SimSurface::OnMouseLeave() {
+  if (events_ != nullptr) events_->UserControl_MouseLeave();
+}
+
+void SimSurface::OnThemeChanged() {
+  if (events_ != nullptr) events_->UserControl_ThemeChanged();
+}
 
 void SimSurface::OnMouse(std::uint32_t msg, host::Point client, int button, int shift) {
   if (events_ == nullptr) return;

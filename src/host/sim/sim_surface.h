@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 #include <optional>
+#include <string_view>
+#include <utility>
 
 #include "host/screen.h"
 #include "host/surface.h"
@@ -48,8 +50,19 @@ class SimSurface final : public host::Surface, public SimWindowHandler {
   float ScaleX(float width, std::int16_t fromScale, std::int16_t toScale) const override;
   float ScaleY(float height, std::int16_t fromScale, std::int16_t toScale) const override;
   void Cls() override;
+  /// Opens when the desktop's theme is on and the class is "COMBOBOX".
+  bool OpenThemeData(std::u16string_view classList) override;
+  void CloseThemeData() override { themeOpen_ = false; }
+  bool IsThemePartDefined(int iPartId) const override;
+  /// Logged on the desktop's draw log.
+  void DrawThemeBackground(host::Hdc hdc, int iPartId, int iStateId, const host::Rect& rect,
+                           host::OleColor backdrop) override;
+  void SetThemeBorder(int iPartId, int iStateId) override { themeBorder_ = {iPartId, iStateId}; }
 
   // Test helpers
+  bool ThemeOpen() const { return themeOpen_; }
+  /// The themed border's part and state; part 0 for the classic edge.
+  std::pair<int, int> ThemeBorder() const { return themeBorder_; }
   /// Sets the outer size; fires UserControl_Resize then UserControl_Paint.
   void Resize(std::int32_t width, std::int32_t height);
   /// Fires UserControl_Paint, as when the window is uncovered.
@@ -66,6 +79,8 @@ class SimSurface final : public host::Surface, public SimWindowHandler {
   // SimWindowHandler
   void OnMouse(std::uint32_t msg, host::Point client, int button, int shift) override;
   void OnSize() override;
+  void OnMouseLeave() override;
+  void OnThemeChanged() override;
 
  private:
   float Convert(float value, std::int16_t from, std::int16_t to, bool horizontal) const;
@@ -80,6 +95,8 @@ class SimSurface final : public host::Surface, public SimWindowHandler {
   std::int16_t containerScaleMode_ = 1;
   int pressedButton_ = 0;  // the button of a press on the surface awaiting its release
   int clicks_ = 0;
+  bool themeOpen_ = false;
+  std::pair<int, int> themeBorder_{0, 0};
 };
 
 }  // namespace zelvane::sim

@@ -254,4 +254,17 @@ void SimTextBox::OnMouse(std::uint32_t msg, host::Point client, int button, int 
   }
 }
 
+void SimTextBox::OnFocus(bool gained) {
+  if (events_ == nullptr) return;
+  if (gained) {
+    events_->txt_GotFocus();
+  } else {
+    events_->txt_LostFocus();
+  }
+}
+
+void SimTextBox::OnMouseLeave() {
+  if (events_ != nullptr) events_->txt_MouseLeave();
+}
+
 }  // namespace zelvane::sim

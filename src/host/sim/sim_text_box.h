@@ -84,6 +84,8 @@ class SimTextBox final : public host::TextBox, public SimWindowHandler {
   void OnKeyDown(int& vk, int shift) override;
   void OnKeyUp(int& vk, int shift) override;
   void OnChar(char16_t& ch) override;
+  void OnFocus(bool gained) override;
+  void OnMouseLeave() override;
 
  private:
   void ReplaceSelection(const std::u16string& text);

@@ -35,6 +35,10 @@ class SimWindowHandler {
   virtual void OnSize() {}
   /// The window gained (true) or lost (false) the keyboard focus.
   virtual void OnFocus(bool /*gained*/) {}
+  /// The mouse has left the window's client area (WM_MOUSELEAVE; every window tracks it).
+  virtual void OnMouseLeave() {}
+  /// WM_THEMECHANGED, sent to every window when the theme changes.
+  virtual void OnThemeChanged() {}
 };
 
 }  // namespace zelvane::sim

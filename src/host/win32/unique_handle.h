@@ -2,6 +2,7 @@
 #include "host/win32/windows_api.h"
 
 #include <oleauto.h>
+#include <uxtheme.h>
 
 #include <utility>
 
@@ -56,6 +57,7 @@ using unique_hdc = unique_any<HDC, decltype(&::DeleteDC), ::DeleteDC>;
 using unique_hbrush = unique_any<HBRUSH, decltype(&handle_close::DeleteBrush), handle_close::DeleteBrush>;
 using unique_hfont = unique_any<HFONT, decltype(&handle_close::DeleteFont), handle_close::DeleteFont>;
 using unique_hbitmap = unique_any<HBITMAP, decltype(&handle_close::DeleteBitmap), handle_close::DeleteBitmap>;
+using unique_htheme = unique_any<HTHEME, decltype(&::CloseThemeData), ::CloseThemeData>;
 using unique_hmodule = unique_any<HMODULE, decltype(&::FreeLibrary), ::FreeLibrary>;
 using unique_handle = unique_any<HANDLE, decltype(&::CloseHandle), ::CloseHandle>;
 // CreateActCtxW fails with INVALID_HANDLE_VALUE: store nullptr instead.

@@ -110,7 +110,7 @@ float Win32Surface::Scale(float value, std::int16_t fromScale, std::int16_t toSc
     value = containerTransform_(value, horizontal, false);
     fromScale = host::vbHimetric;
   }
-  Win32Screen screen;
+  const Win32Screen screen(window_.get());
   const double twipsPerPixel = horizontal ? screen.TwipsPerPixelX() : screen.TwipsPerPixelY();
   const std::int16_t convertTo = toContainer ? std::int16_t{host::vbHimetric} : toScale;
   auto result = static_cast<float>(core::ConvertScale(value, fromScale, convertTo, twipsPerPixel, horizontal));
@@ -123,6 +123,16 @@ void Win32Surface::Cls() {
   ::GetClientRect(hwnd, &client);
   WindowDc dc(hwnd);
   ::FillRect(dc.get(), &client, reinterpret_cast<HBRUSH>(::GetClassLongPtrW(hwnd, GCLP_HBRBACKGROUND)));
+}
+
+void Win32Surface::DrawThemeBackground(host::Hdc hdc, int iPartId, int iStateId, const host::Rect& rect,
+                                       host::OleColor backdrop) {
+  theme_.Draw(reinterpret_cast<HDC>(hdc), iPartId, iStateId, RECT{rect.left, rect.top, rect.right, rect.bottom},
+              backdrop);
+}
+
+void Win32Surface::SetThemeBorder(int iPartId, int iStateId) {
+  if (theme_.SetBorder(iPartId, iStateId)) ::SendMessageW(window_.get(), WM_NCPAINT, 1, 0);
 }
 
 LRESULT CALLBACK Win32Surface::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -161,6 +171,9 @@ LRESULT Win32Surface::Dispatch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     case WM_MOUSEMOVE: return OnMouseMove(msg, wParam, lParam);
     case WM_CAPTURECHANGED: click_.Cancel(); return 0;
     case WM_SETFOCUS: return OnSetFocus();
+    case WM_NCPAINT: return OnNcPaint(wParam);
+    case WM_MOUSELEAVE: return OnMouseLeave();
+    case WM_THEMECHANGED: return OnThemeChanged();
     case WM_COMMAND:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
@@ -208,8 +221,25 @@ LRESULT Win32Surface::OnButtonUp(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Win32Surface::OnMouseMove(UINT msg, WPARAM wParam, LPARAM lParam) {
+  leave_.Track(window_.get());
   const VbMouseArgs args = MouseArgsFromMessage(msg, wParam, lParam);
   if (events_) events_->UserControl_MouseMove(args.button, args.shift, args.x, args.y);
+  return 0;
+}
+
+LRESULT Win32Surface::OnNcPaint(WPARAM region) {
+  if (theme_.PaintFrame(window_.get())) return 0;
+  return ::DefWindowProcW(window_.get(), WM_NCPAINT, region, 0);
+}
+
+LRESULT Win32Surface::OnMouseLeave() {
+  leave_.Left();
+  if (events_) events_->UserControl_MouseLeave();
+  return 0;
+}
+
+LRESULT Win32Surface::OnThemeChanged() {
+  if (events_) events_->UserControl_ThemeChanged();
   return 0;
 }
 

@@ -12,6 +12,8 @@
 
 #include "host/win32/click_tracker.h"
 #include "host/win32/container_transform.h"
+#include "host/win32/leave_tracker.h"
+#include "host/win32/surface_theme.h"
 #include "host/win32/unique_handle.h"
 #include "host/win32/window_dc.h"
 
@@ -48,6 +50,13 @@ class Win32Surface final : public host::Surface {
   float ScaleY(float height, std::int16_t fromScale, std::int16_t toScale) const override;
   /// Fills the inner area with the background at once, without a Paint.
   void Cls() override;
+  bool OpenThemeData(std::u16string_view classList) override { return theme_.Open(window_.get(), classList); }
+  void CloseThemeData() override { theme_.Close(); }
+  bool IsThemePartDefined(int iPartId) const override { return theme_.Defines(iPartId); }
+  void DrawThemeBackground(host::Hdc hdc, int iPartId, int iStateId, const host::Rect& rect,
+                           host::OleColor backdrop) override;
+  /// Redraws the frame at once when the border changes.
+  void SetThemeBorder(int iPartId, int iStateId) override;
 
   HWND hwnd() const noexcept { return window_.get(); }
   /// Serves vbContainerPosition and vbContainerSize in ScaleX/ScaleY; without it
@@ -70,6 +79,9 @@ class Win32Surface final : public host::Surface {
   LRESULT OnButtonUp(UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnMouseMove(UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnSetFocus();
+  LRESULT OnNcPaint(WPARAM region);
+  LRESULT OnMouseLeave();
+  LRESULT OnThemeChanged();
   LRESULT OnReflected(UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnGetObject(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnPressButton();
@@ -82,6 +94,8 @@ class Win32Surface final : public host::Surface {
   HDC paintDc_ = nullptr;              // set for the length of one WM_PAINT
   std::optional<WindowDc> drawDc_;     // handed out by hDC() outside WM_PAINT
   ClickTracker click_;
+  LeaveTracker leave_;
+  SurfaceTheme theme_;
   ContainerTransform containerTransform_;
   HWND focusChild_ = nullptr;
   // What the control's accessible objects reach it through; cleared when it goes.

@@ -156,6 +156,9 @@ LRESULT Win32TextBox::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPAR
     case WM_RBUTTONUP:
     case WM_MBUTTONUP: return OnButtonUp(hwnd, msg, wParam, lParam);
     case WM_MOUSEMOVE: return OnMouseMove(hwnd, msg, wParam, lParam);
+    case WM_MOUSELEAVE: return OnMouseLeave(hwnd, msg, wParam, lParam);
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: return OnFocus(hwnd, msg, wParam, lParam);
     case WM_LBUTTONDBLCLK: return OnDoubleClick(hwnd, msg, wParam, lParam);
     case WM_CAPTURECHANGED: click_.Cancel(); return WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
     case WM_GETDLGCODE: return OnGetDlgCode(hwnd, msg, wParam, lParam);
@@ -211,9 +214,28 @@ LRESULT Win32TextBox::OnButtonUp(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
 }
 
 LRESULT Win32TextBox::OnMouseMove(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  leave_.Track(hwnd);
   VbMouseArgs args = MouseArgsFromMessage(msg, wParam, lParam);
   if (events_) events_->txt_MouseMove(args.button, args.shift, args.x, args.y);
   return ::IsWindow(hwnd) ? WindowSubclass::CallNext(hwnd, msg, wParam, lParam) : 0;
+}
+
+LRESULT Win32TextBox::OnMouseLeave(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  leave_.Left();
+  // The EDIT may track the mouse for a hot look of its own.
+  const LRESULT result = WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
+  if (events_) events_->txt_MouseLeave();
+  return result;
+}
+
+LRESULT Win32TextBox::OnFocus(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
+  if (!events_) return result;
+  if (msg == WM_SETFOCUS)
+    events_->txt_GotFocus();
+  else
+    events_->txt_LostFocus();
+  return result;
 }
 
 LRESULT Win32TextBox::OnDoubleClick(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

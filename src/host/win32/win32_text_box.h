@@ -9,6 +9,7 @@
 
 #include "host/win32/click_tracker.h"
 #include "host/win32/control_look.h"
+#include "host/win32/leave_tracker.h"
 #include "host/win32/subclass_handler.h"
 #include "host/win32/subclassed_window.h"
 
@@ -79,6 +80,8 @@ class Win32TextBox final : public host::TextBox, private SubclassHandler {
   LRESULT OnButtonDown(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnButtonUp(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnMouseMove(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMouseLeave(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT OnFocus(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnDoubleClick(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnGetDlgCode(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnGetObject(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -92,6 +95,7 @@ class Win32TextBox final : public host::TextBox, private SubclassHandler {
   ClickTracker click_;
   // What the box's accessible object reaches it through; cleared when it goes.
   std::shared_ptr<Win32TextBox*> accessibleLink_ = std::make_shared<Win32TextBox*>(this);
+  LeaveTracker leave_;
 };
 
 }  // namespace zelvane::win32

@@ -3,10 +3,13 @@
 
 namespace zelvane::win32 {
 
-/// A window's device context from GetDC, given back with ReleaseDC.
+/// A window's device context from GetDC (its client area) or GetWindowDC (all of
+/// it, frame included), given back with ReleaseDC.
 class WindowDc {
  public:
-  explicit WindowDc(HWND hwnd) noexcept : hwnd_(hwnd), dc_(::GetDC(hwnd)) {}
+  enum class Area { Client, Whole };
+  explicit WindowDc(HWND hwnd, Area area = Area::Client) noexcept
+      : hwnd_(hwnd), dc_(area == Area::Whole ? ::GetWindowDC(hwnd) : ::GetDC(hwnd)) {}
   WindowDc(const WindowDc&) = delete;
   WindowDc& operator=(const WindowDc&) = delete;
   ~WindowDc() {

@@ -21,6 +21,8 @@ class SurfaceLog final : public host::SurfaceEvents {
   void UserControl_MouseMove(std::int16_t b, std::int16_t, float x, float y) override { Mouse("Move", b, x, y); }
   void UserControl_MouseUp(std::int16_t b, std::int16_t, float x, float y) override { Mouse("Up", b, x, y); }
   void UserControl_Click() override { log.push_back("Click"); }
+  void UserControl_MouseLeave() override { log.push_back("Leave"); }
+  void UserControl_ThemeChanged() override { log.push_back("ThemeChanged"); }
   std::vector<std::string> log;
 
  private:
@@ -89,6 +91,27 @@ TEST_F(SurfaceTest, ThePressHoldsTheCaptureAndAReleaseOffTheSurfaceIsNoClick) {
   desktop.MouseMove({300, 200});
   desktop.MouseUp({300, 200});
   EXPECT_EQ(events.log, (std::vector<std::string>{"Down 1 110,5", "Move 1 198,98", "Up 1 198,98"}));
+}
+
+TEST_F(SurfaceTest, LeavingTheUncoveredPartForTheTextBoxOrTheFormIsAMouseLeave) {
+  desktop.MouseMove({212, 107});
+  desktop.MouseMove({213, 107});
+  desktop.MouseMove({150, 107});  // onto the text box
+  desktop.MouseMove({212, 107});
+  desktop.MouseMove({300, 200});  // onto the form
+  EXPECT_EQ(events.log, (std::vector<std::string>{"Move 0 110,5", "Move 0 111,5", "Leave", "Move 0 110,5", "Leave"}));
+}
+
+TEST_F(SurfaceTest, ThemeChangesReachTheSurfaceAndDecideWhatOpens) {
+  EXPECT_TRUE(surface.OpenThemeData(u"COMBOBOX"));
+  EXPECT_TRUE(surface.IsThemePartDefined(6));
+  EXPECT_FALSE(surface.IsThemePartDefined(2));
+  desktop.SetThemeActive(false);
+  EXPECT_EQ(events.log, (std::vector<std::string>{"ThemeChanged"}));
+  EXPECT_FALSE(surface.OpenThemeData(u"COMBOBOX"));
+  EXPECT_FALSE(surface.IsThemePartDefined(6));
+  surface.DrawThemeBackground(surface.hDC(), 6, 1, {0, 0, 16, 21}, 0);
+  EXPECT_TRUE(desktop.ThemeBackgroundCalls().empty()) << "nothing is drawn without a theme";
 }
 
 TEST_F(SurfaceTest, ADisabledSurfaceAndItsTextBoxGetNoMouseInput) {
