@@ -179,6 +179,8 @@ TEST_P(ButtonLook, MatchesTheSystemsDrawingOfThePart) {
   const int differing = DifferingPixels(shown, expected);
   EXPECT_GE(differing, 0) << c.name << ": sizes differ";
   EXPECT_LE(differing, 2) << c.name;
+  if (c.visualStyles && c.themeState != 1)
+    EXPECT_GT(DifferingPixels(expected, ThemePart(1)), 2) << c.name << ": the state looks like the normal one";
   demo::PumpFor(100);
 }
 

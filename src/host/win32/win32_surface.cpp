@@ -20,6 +20,10 @@ namespace {
 // Posted by the accessible object to the surface's own class, so it carries no pointer.
 constexpr UINT kPressButtonMessage = WM_USER + 1;
 
+// Sent to child windows of a per-monitor (v2) aware host once the form has moved
+// to a monitor of another DPI; named here for SDKs that predate it.
+constexpr UINT kDpiChangedAfterParent = 0x02E3;
+
 bool IsContainerMode(std::int16_t mode) { return mode == host::vbContainerPosition || mode == host::vbContainerSize; }
 
 bool BelongsToThisThread(HWND hwnd) {
@@ -174,6 +178,7 @@ LRESULT Win32Surface::Dispatch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     case WM_NCPAINT: return OnNcPaint(wParam);
     case WM_MOUSELEAVE: return OnMouseLeave();
     case WM_THEMECHANGED: return OnThemeChanged();
+    case kDpiChangedAfterParent: return OnDpiChanged();
     case WM_COMMAND:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
@@ -240,6 +245,13 @@ LRESULT Win32Surface::OnMouseLeave() {
 
 LRESULT Win32Surface::OnThemeChanged() {
   if (events_) events_->UserControl_ThemeChanged();
+  return 0;
+}
+
+LRESULT Win32Surface::OnDpiChanged() {
+  // The button's width follows the window's new DPI even when its size stays.
+  if (events_) events_->UserControl_Resize();
+  ::InvalidateRect(window_.get(), nullptr, TRUE);
   return 0;
 }
 

@@ -82,6 +82,7 @@ class Win32Surface final : public host::Surface {
   LRESULT OnNcPaint(WPARAM region);
   LRESULT OnMouseLeave();
   LRESULT OnThemeChanged();
+  LRESULT OnDpiChanged();
   LRESULT OnReflected(UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnGetObject(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnPressButton();
