@@ -18,21 +18,13 @@
 #include "message_pump.h"
 #include "ole_session.h"
 #include "png_file.h"
+#include "run_time_form.h"
 #include "screen_capture.h"
 #include "support/event_recorder.h"
 #include "user_input.h"
 
 namespace zelvane::win32 {
 namespace {
-
-/// A form at run time that converts nothing: its scale is pixels.
-class RunTimeForm final : public host::Container {
- public:
-  bool AmbientUserMode() override { return true; }
-  void PropertyChanged(std::u16string_view) override {}
-  std::int16_t ParentScaleMode() override { return host::vbPixels; }
-  void ControlInfoChanged() override {}
-};
 
 RECT WindowRect(HWND hwnd) {
   RECT rect{};

@@ -21,6 +21,7 @@
 #include "host/win32/window_dc.h"
 #include "message_pump.h"
 #include "ole_session.h"
+#include "run_time_form.h"
 #include "screen_capture.h"
 #include "support/event_recorder.h"
 #include "user_input.h"
@@ -30,14 +31,6 @@ namespace {
 
 constexpr int kRightButton = 6;  // CP_DROPDOWNBUTTONRIGHT
 constexpr int kPlainButton = 1;  // CP_DROPDOWNBUTTON
-
-class RunTimeForm final : public host::Container {
- public:
-  bool AmbientUserMode() override { return true; }
-  void PropertyChanged(std::u16string_view) override {}
-  std::int16_t ParentScaleMode() override { return host::vbPixels; }
-  void ControlInfoChanged() override {}
-};
 
 int ScreenDpi() {
   WindowDc screen(nullptr);
