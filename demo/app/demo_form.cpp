@@ -15,11 +15,11 @@ namespace {
 // The layout at 96 dpi; every length is scaled to the screen's DPI.
 constexpr int kClientWidth = 580;
 constexpr int kClientHeight = 290;
-constexpr RECT kHintArea{16, 12, 564, 76};
-constexpr RECT kCitiesLabelArea{16, 90, 276, 108};
-constexpr RECT kSearchesLabelArea{304, 90, 564, 108};
-constexpr RECT kCitiesArea{16, 112, 276, 136};
-constexpr RECT kSearchesArea{304, 112, 564, 136};
+constexpr RECT kHintArea{16, 10, 564, 84};
+constexpr RECT kCitiesLabelArea{16, 92, 276, 110};
+constexpr RECT kSearchesLabelArea{304, 92, 564, 110};
+constexpr RECT kCitiesArea{16, 114, 276, 138};
+constexpr RECT kSearchesArea{304, 114, 564, 138};
 
 constexpr wchar_t kHint[] =
     L"Type the first letters of a city (try \"be\" or \"m\") and pause: the earlier entries that begin with "
@@ -83,7 +83,7 @@ DemoForm::DemoForm(const AxHostLibrary& ax, const EventSink::Handler& handler)
     : class_(L"ZelvaneDemoForm", &DemoForm::Procedure),
       window_(CreateForm(class_)),
       hint_(CreateLabel(window_.get(), kHint, kHintArea)),
-      cities_label_(CreateLabel(window_.get(), L"Recent cities (visual styles, drop-down button):", kCitiesLabelArea)),
+      cities_label_(CreateLabel(window_.get(), L"Recent cities (themed, with the button):", kCitiesLabelArea)),
       searches_label_(CreateLabel(window_.get(), L"Earlier searches (flat, matching anywhere):", kSearchesLabelArea)),
       cities_(ax, window_.get(), Scaled(kCitiesArea), L"control1", handler),
       searches_(ax, window_.get(), Scaled(kSearchesArea), L"control2", handler) {
