@@ -13,6 +13,7 @@ constexpr std::int16_t kVbCtrl = 2;
 constexpr std::int16_t kVbAlt = 4;
 
 bool KeyHeld(int virtualKey) { return ::GetKeyState(virtualKey) < 0; }
+bool KeyHeld(const BYTE (&keys)[256], int virtualKey) { return (keys[virtualKey] & 0x80) != 0; }
 
 std::int16_t ButtonOfMessage(UINT msg, WPARAM wParam) {
   switch (msg) {
@@ -48,11 +49,15 @@ VbMouseArgs MouseArgsFromMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   return args;
 }
 
+// One read of the whole keyboard state: each GetKeyState is a round trip to the
+// window server under Wine, and every key relays two events.
 std::int16_t KeyShiftState() {
+  BYTE keys[256]{};
+  if (!::GetKeyboardState(keys)) return 0;
   std::int16_t shift = 0;
-  if (KeyHeld(VK_SHIFT)) shift |= kVbShift;
-  if (KeyHeld(VK_CONTROL)) shift |= kVbCtrl;
-  if (KeyHeld(VK_MENU)) shift |= kVbAlt;
+  if (KeyHeld(keys, VK_SHIFT)) shift |= kVbShift;
+  if (KeyHeld(keys, VK_CONTROL)) shift |= kVbCtrl;
+  if (KeyHeld(keys, VK_MENU)) shift |= kVbAlt;
   return shift;
 }
 

@@ -41,14 +41,17 @@ void Win32Timer::Apply(bool enabled, std::int32_t interval) {
   HWND hwnd = window_.get();
   if (!hwnd) return;
   ++generation_;
-  if (enabled && interval == 0) {
+  // Killing a timer that is not there is still a round trip to the window server.
+  if (timerSet_ && (!enabled || interval == 0)) {
     ::KillTimer(hwnd, kTimerId);
+    timerSet_ = false;
+  }
+  if (enabled && interval == 0) {
     if (!PostZeroTick()) RaiseLastError(u"PostMessageW");
   } else if (enabled) {
     // Setting a timer that exists already replaces it: the interval starts afresh.
     if (!::SetTimer(hwnd, kTimerId, static_cast<UINT>(interval), nullptr)) RaiseLastError(u"SetTimer");
-  } else {
-    ::KillTimer(hwnd, kTimerId);
+    timerSet_ = true;
   }
 }
 

@@ -42,6 +42,7 @@ class Win32Timer final : public host::Timer, private SubclassHandler {
   host::TimerEvents* events_ = nullptr;  // the control; none while it is being built
   bool enabled_ = false;
   std::int32_t interval_ = 0;
+  bool timerSet_ = false;  // a SetTimer timer runs on the window
   // Bumped at every Apply: a posted tick of an earlier setting does nothing.
   WPARAM generation_ = 0;
 };
