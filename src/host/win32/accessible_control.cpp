@@ -33,12 +33,17 @@ com_ptr<IAccessible> AccessibleControl::TextBox(LONG objectId) const {
 }
 
 // A child that is an object of its own is handed out as that object.
-HRESULT AccessibleControl::ReturnTextBox(VARIANT* out) const {
+HRESULT AccessibleControl::DetachTextBox(IDispatch** out) const {
   com_ptr<IAccessible> window = TextBox(OBJID_WINDOW);
   if (!window) return E_FAIL;
-  out->vt = VT_DISPATCH;
-  out->pdispVal = window.detach();
+  *out = window.detach();
   return S_OK;
+}
+
+HRESULT AccessibleControl::ReturnTextBox(VARIANT* out) const {
+  const HRESULT result = DetachTextBox(&out->pdispVal);
+  if (SUCCEEDED(result)) out->vt = VT_DISPATCH;
+  return result;
 }
 
 HRESULT AccessibleControl::ReturnChild(VARIANT* out, LONG id) const {
@@ -65,10 +70,7 @@ HRESULT AccessibleControl::get_accChild(VARIANT child, IDispatch** object) {
   const std::optional<LONG> id = Known(child);
   if (!id || *id == CHILDID_SELF) return E_INVALIDARG;
   if (*id == kButtonChild) return S_FALSE;  // an element: the control answers for it
-  com_ptr<IAccessible> window = TextBox(OBJID_WINDOW);
-  if (!window) return E_FAIL;
-  *object = window.detach();
-  return S_OK;
+  return DetachTextBox(object);
 }
 
 // The control carries its text box's name, as a combo box carries its label's.

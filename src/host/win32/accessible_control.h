@@ -42,6 +42,7 @@ class AccessibleControl final : public AccessibleObject {
   std::optional<LONG> Known(const VARIANT& child) const;
   /// The text box's object, as its window gives it to readers.
   com_ptr<IAccessible> TextBox(LONG objectId) const;
+  HRESULT DetachTextBox(IDispatch** out) const;
   HRESULT ReturnTextBox(VARIANT* out) const;
   HRESULT ReturnChild(VARIANT* out, LONG id) const;
   RECT ButtonOnScreen(const host::AccessibleButton& button) const;
