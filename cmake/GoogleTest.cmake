@@ -17,14 +17,24 @@ else()
 endif()
 include(GoogleTest)
 
+option(ZELVANE_TEST_PER_PROGRAM "One test entry per test program instead of one per test" OFF)
+
+# The test programs' own code is compiled unoptimized, which about halves their build:
+# the code they test keeps the build type's optimization, and their own work is short.
+set(ZELVANE_TEST_COMPILE_OPTIONS $<$<AND:$<CXX_COMPILER_ID:GNU,Clang>,$<NOT:$<CONFIG:Debug>>>:-O0>)
+
 # One test program per folder keeps link times low on small machines.
 function(zelvane_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
+  target_compile_options(${name} PRIVATE ${ZELVANE_TEST_COMPILE_OPTIONS})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main GTest::gmock)
   if(CMAKE_CROSSCOMPILING)
-    # Under Wine one test entry per program: discovery would start each program twice.
     target_link_options(${name} PRIVATE -static)
+  endif()
+  if(CMAKE_CROSSCOMPILING OR ZELVANE_TEST_PER_PROGRAM)
+    # Under Wine discovery would start each program twice; under the sanitizers a
+    # program's start and leak check cost more than most of its tests.
     add_test(NAME ${name} COMMAND ${name})
   else()
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120)
