@@ -36,6 +36,7 @@ ensure_wine32() {
 }
 
 source "$ROOT/scripts/system_folder.sh"
+source "$ROOT/scripts/wine_prefix.sh"
 
 # A private Wine prefix for this run, made once; Wine's own chatter is silenced.
 setup_wine() {
@@ -51,8 +52,7 @@ setup_wine() {
   fi
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "== creating Wine prefix $WINEPREFIX"
-    "$WINE64" wineboot -i >/dev/null 2>&1 || true
-    wineserver_wait
+    wine_prefix_init "$WINE64"
   fi
 }
 

@@ -77,9 +77,7 @@ for file in "$older/x64/ZelvaneTextBox.dll" "$older_msi"; do
 done
 
 echo "== a fresh Wine prefix"
-mkdir -p "$WINEPREFIX"
-"$WINE64" wineboot -i >/dev/null 2>&1
-"$wineserver" -w
+wine_prefix_init "$WINE64"
 mkdir -p "$WINEPREFIX/drive_c/test"
 cp "$client" "$WINEPREFIX/drive_c/test/client.vbs"
 program_files=$WINEPREFIX/drive_c/'Program Files'/ZelvaneTextBox

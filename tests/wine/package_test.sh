@@ -13,6 +13,7 @@
 #   package_test.sh <ZelvaneTextBox-<version>.zip> [64-only]
 set -uo pipefail
 source "$(dirname "$0")/../../scripts/system_folder.sh"
+source "$(dirname "$0")/../../scripts/wine_prefix.sh"
 archive=$(realpath "$1")
 only64=${2:-}
 client=$(realpath "$(dirname "$0")/list_members.vbs")
@@ -87,9 +88,7 @@ for width in x64 x86; do
 done
 
 echo "== a fresh Wine prefix"
-mkdir -p "$WINEPREFIX"
-"$WINE64" wineboot -i >/dev/null 2>&1 || true
-"$wineserver" -w
+wine_prefix_init "$WINE64"
 cp -r "$pkg" "$WINEPREFIX/drive_c/ZelvaneTextBox"
 mkdir -p "$WINEPREFIX/drive_c/test"
 cp "$client" "$WINEPREFIX/drive_c/test/client.vbs"

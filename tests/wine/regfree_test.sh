@@ -18,9 +18,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-mkdir -p "$WINEPREFIX" "$work/app"
-"$wine_run" wineboot -i >/dev/null 2>&1 || true
-"$(dirname "$WINE64")/wineserver" -w
+source "$(dirname "$0")/../../scripts/wine_prefix.sh"
+mkdir -p "$work/app"
+wine_prefix_init "$WINE64"
 
 # A host finds only an assembly of its own architecture: x86 for the 32-bit DLL.
 pe_architecture() {
