@@ -21,7 +21,7 @@ option(ZELVANE_TEST_PER_PROGRAM "One test entry per test program instead of one 
 
 # The test programs' own code is compiled unoptimized, which about halves their build:
 # the code they test keeps the build type's optimization, and their own work is short.
-set(ZELVANE_TEST_COMPILE_OPTIONS $<$<AND:$<CXX_COMPILER_ID:GNU,Clang>,$<NOT:$<CONFIG:Debug>>>:-O0>)
+set(ZELVANE_TEST_COMPILE_OPTIONS $<$<CXX_COMPILER_ID:GNU,Clang>:-O0>)
 
 # One test program per folder keeps link times low on small machines.
 function(zelvane_test name)
