@@ -41,8 +41,13 @@ void SimTimer::SetInterval(std::int32_t milliseconds) {
 void SimTimer::Fire() {
   dueMs_ += interval_;
   ++ticks_;
-  if (interval_ == 0) QueueZeroTick();
+  const std::weak_ptr<std::uint64_t> generation = generation_;
+  const std::uint64_t firedAt = *generation_;
   if (events_ != nullptr) events_->tmr_Timer();
+  // As on Windows: the next zero tick is queued after the handler, for a timer it
+  // left as it was (and did not destroy).
+  const std::shared_ptr<std::uint64_t> current = generation.lock();
+  if (current && *current == firedAt && enabled_ && interval_ == 0) QueueZeroTick();
 }
 
 }  // namespace zelvane::sim

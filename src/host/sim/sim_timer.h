@@ -32,8 +32,9 @@ class SimTimer final : public host::Timer {
   std::int64_t DueMs() const { return dueMs_; }
   /// Ticks so far.
   int TickCount() const { return ticks_; }
-  /// Called by the desktop at the due time: schedules the next tick, then raises
-  /// tmr_Timer.
+  /// Called by the desktop at the due time: schedules the next tick, raises
+  /// tmr_Timer, and for interval 0 then queues the next tick unless the handler
+  /// changed the timer.
   void Fire();
 
  private:

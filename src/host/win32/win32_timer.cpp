@@ -59,11 +59,12 @@ bool Win32Timer::PostZeroTick() { return ::PostMessageW(window_.get(), kZeroTick
 
 LRESULT Win32Timer::OnZeroTick(WPARAM generation) {
   if (generation != generation_ || !enabled_ || interval_ != 0) return 0;
-  // The next tick is posted before this one runs: a handler that disables the
-  // timer makes it stale. A full queue only loses the ticks after this one.
-  PostZeroTick();
   const host::ControlHold hold(owner_);
   if (events_) events_->tmr_Timer();
+  // The next tick is posted once this one has run, and only for a timer the handler
+  // left as it was: a handler that disables it (the control's does) costs no stale
+  // message, and a pass inside the handler does not tick it again.
+  if (generation == generation_ && enabled_ && interval_ == 0) PostZeroTick();
   return 0;
 }
 

@@ -182,6 +182,25 @@ TEST_F(LoopTest, ZeroTickQueuedByATimerThatWentDoesNothing) {
   EXPECT_EQ(desktop.PendingCount(), 0u);
 }
 
+// The next zero tick is queued after the handler: a pass inside the handler does
+// not tick again, and a handler that disables the timer leaves nothing queued.
+TEST_F(LoopTest, ZeroTickQueuesTheNextAfterItsHandlerForATimerLeftAsItWas) {
+  LoggedTimer t(desktop, log, "t", 0);
+  t.events.onTick = [&] {
+    if (log.size() == 1) {
+      desktop.DoEvents();
+    } else {
+      t.timer.SetEnabled(false);
+    }
+  };
+  t.timer.SetEnabled(true);
+  desktop.DoEvents();
+  EXPECT_EQ(log.size(), 1u);
+  desktop.DoEvents();
+  EXPECT_EQ(log.size(), 2u);
+  EXPECT_EQ(desktop.PendingCount(), 0u);
+}
+
 TEST_F(LoopTest, PostedInputRunsAtTheNextPass) {
   struct Keys : SimWindowHandler {
     std::u16string typed;
