@@ -100,7 +100,7 @@ int Run(Mode mode) {
     return 0;
   }
   for (size_t count : {100u, 1000u, 32767u})
-    for (bool all_match : {false, true}) MeasureCase(with, count, all_match, count > 1000 ? 3 : 11);
+    for (bool all_match : {false, true}) MeasureCase(with, count, all_match, count > 1000 ? 5 : 11);
 
   KeyDuringFill during = control.MeasureKeyDuringFill(MakeItems(32767, true));
   std::printf("\nKey pressed during a fill of %ld rows (posted at row %ld): KeyDown after %.2f ms, at row %ld "

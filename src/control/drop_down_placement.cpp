@@ -6,16 +6,6 @@
 namespace zelvane::control {
 namespace {
 
-// The work area of the monitor holding most of the control, or of the nearest one
-// when the control lies off every monitor.
-std::optional<host::Rect> WorkAreaOf(host::WindowSystem& windows, const host::Rect& control) {
-  const host::HMonitor monitor = windows.MonitorFromRect(&control, host::MONITOR_DEFAULTTONEAREST);
-  host::MonitorInfo info{};
-  info.cbSize = sizeof info;
-  if (monitor == 0 || !windows.GetMonitorInfoW(monitor, &info)) return std::nullopt;
-  return info.rcWork;
-}
-
 // Pixels of the span [top, top + height) that lie within [low, high).
 std::int64_t ShownPart(std::int64_t top, std::int64_t height, std::int64_t low, std::int64_t high) {
   return std::max<std::int64_t>(0, std::min(top + height, high) - std::max(top, low));
@@ -23,8 +13,15 @@ std::int64_t ShownPart(std::int64_t top, std::int64_t height, std::int64_t low, 
 
 }  // namespace
 
-host::Point DropDownPosition(host::WindowSystem& windows, const host::Rect& control, std::int32_t height) {
-  const std::optional<host::Rect> work = WorkAreaOf(windows, control);
+std::optional<host::Rect> MonitorWorkArea(host::WindowSystem& windows, const host::Rect& control) {
+  const host::HMonitor monitor = windows.MonitorFromRect(&control, host::MONITOR_DEFAULTTONEAREST);
+  host::MonitorInfo info{};
+  info.cbSize = sizeof info;
+  if (monitor == 0 || !windows.GetMonitorInfoW(monitor, &info)) return std::nullopt;
+  return info.rcWork;
+}
+
+host::Point DropDownPosition(const std::optional<host::Rect>& work, const host::Rect& control, std::int32_t height) {
   if (!work) return {control.left, control.bottom};
 
   // In 64 bits: a 32-bit coordinate moved by a 32-bit height may not fit in 32.

@@ -163,6 +163,9 @@ class Zelvane final : private host::TextBoxEvents,
   void ShowList();
   /// Places the drop-down for the rows it holds (opening it if closed), without an event.
   void PlaceList();
+  /// The work area for the control window at `control`: the one the list was last
+  /// placed in while nothing changed, else the system's.
+  std::optional<host::Rect> WorkAreaFor(const host::Rect& control);
   void HideList();
   void ShowFullList();
   void AcceptListItem();
@@ -229,6 +232,7 @@ class Zelvane final : private host::TextBoxEvents,
   // host::ListBoxEvents
   void lst_MouseMove(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
   void lst_MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
+  void lst_ScreenChanged() override;
   // host::TimerEvents
   void tmr_Timer() override;
   // host::SurfaceEvents
@@ -270,6 +274,14 @@ class Zelvane final : private host::TextBoxEvents,
   // the text may differ from the one it matches against.
   std::uint64_t textChanges_ = 0;
   bool filterBusy_ = false;
+  // The work area the drop-down was last placed in, and for which control
+  // rectangle: asking the system costs round trips at every opening under Wine,
+  // and the list box hears of every change that could make it stale.
+  struct PlacedWorkArea {
+    host::Rect control;
+    host::Rect work;
+  };
+  std::optional<PlacedWorkArea> placedWorkArea_;
 };
 
 }  // namespace zelvane::control

@@ -20,14 +20,23 @@ void Zelvane::PlaceList() {
   host::Rect window{};
   site_.windows.GetWindowRect(site_.surface.hWnd(), &window);
   const std::int32_t height = DropDownHeight();
-  const host::Point at = DropDownPosition(site_.windows, window, height);
+  const std::optional<host::Rect> work = WorkAreaFor(window);
+  const host::Point at = DropDownPosition(work, window, height);
   const bool opening = !cd_->Shown();
   cd_->SetOwnerWindow(site_.surface.hWnd());
   cd_->Show(site_.lst, at.x, at.y, window.right - window.left, height, true);
+  if (work) placedWorkArea_ = PlacedWorkArea{window, *work};
   if (!opening) return;
   if (cd_->Shown()) AnnounceListShown();
   EscapeClaimChanged();
 }
+
+std::optional<host::Rect> Zelvane::WorkAreaFor(const host::Rect& control) {
+  if (placedWorkArea_ && placedWorkArea_->control == control) return placedWorkArea_->work;
+  return MonitorWorkArea(site_.windows, control);
+}
+
+void Zelvane::lst_ScreenChanged() { placedWorkArea_.reset(); }
 
 void Zelvane::HideList() {
   if (cd_->Shown()) cd_->Hide();

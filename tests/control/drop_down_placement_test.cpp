@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,7 +20,8 @@ constexpr sim::SimMonitor kLowerMonitor{{0, 768, 1024, 1536}, {0, 768, 1024, 149
 
 struct Step {
   const char16_t* typed;
-  host::Rect list;  // where the drop-down shows after the pause
+  host::Rect list;                           // where the drop-down shows after the pause
+  std::optional<host::Rect> workArea = {};  // of the primary monitor, set before typing
 };
 
 struct PlacementCase {
@@ -50,13 +52,23 @@ TEST_P(DropDownPlacementTest, StaysInTheWorkAreaOfTheControlsMonitor) {
   for (const char16_t* item : {u"ac6", u"ac5", u"ac4", u"ac3", u"ac2", u"ac1", u"ab2", u"ab1"}) z.AddItem(item);
   form.Lst().SetItemHeight(c.itemHeight);
 
+  machine.desktop.ClearCallLog();
+  std::size_t changes = 0;
   for (std::size_t i = 0; i < c.steps.size(); ++i) {
+    if (c.steps[i].workArea) {
+      machine.desktop.SetWorkArea(*c.steps[i].workArea);
+      ++changes;
+    }
     form.Type(c.steps[i].typed);
     form.Wait(150);
     host::Rect list{};
     machine.desktop.GetWindowRect(form.Lst().hWnd(), &list);
     EXPECT_EQ(list, c.steps[i].list) << "step " << i;
   }
+  // The system is asked for the work area at the opening and after each change only.
+  const auto& calls = machine.desktop.CallLog();
+  const auto asked = [](const std::string& call) { return call.rfind("MonitorFromRect", 0) == 0; };
+  EXPECT_EQ(std::count_if(calls.begin(), calls.end(), asked), static_cast<std::ptrdiff_t>(1 + changes));
   // Re-placed, never closed in between; and where it went, it takes a click.
   EXPECT_EQ(form.Events().Count("DropDownList"), static_cast<int>(c.steps.size()));
   EXPECT_EQ(form.Events().Count("CloseUpList"), 0);
@@ -95,7 +107,10 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{"AboveTheTaskBarOfAMonitorBelow", kScreen, kLowerMonitor, {120, 1390, 244, 1415}, 16,
                       {{u"a", {120, 1276, 244, 1390}}}},
         PlacementCase{"FlipsBelowWhenTypingShrinksIt", kBottomTaskBar, {}, {120, 600, 244, 625}, 16,
-                      {{u"a", {120, 486, 244, 600}}, {u"b", {120, 625, 244, 659}}}}),
+                      {{u"a", {120, 486, 244, 600}}, {u"b", {120, 625, 244, 659}}}},
+        // "ac" offers 6 rows (98 pixels), which no longer fit below once the task bar is 68 pixels high.
+        PlacementCase{"FlipsAboveWhenTheTaskBarGrowsUnderIt", kScreen, {}, {300, 600, 424, 625}, 16,
+                      {{u"a", {300, 625, 424, 739}}, {u"c", {300, 502, 424, 600}, host::Rect{0, 0, 1024, 700}}}}),
     [](const ::testing::TestParamInfo<PlacementCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -65,6 +65,7 @@ struct Recorder : host::TextBoxEvents, host::SurfaceEvents, host::ListBoxEvents,
 
   void lst_MouseMove(std::int16_t& b, std::int16_t& s, float& x, float& y) override { log.push_back(Describe("LstMouseMove", b, s, x, y)); }
   void lst_MouseUp(std::int16_t& b, std::int16_t& s, float& x, float& y) override { log.push_back(Describe("LstMouseUp", b, s, x, y)); }
+  void lst_ScreenChanged() override { log.push_back("LstScreenChanged"); }
 
   void tmr_Timer() override { log.push_back("Timer"); onTimer(); }
 
@@ -393,6 +394,18 @@ TEST_F(Win32HostTest, FloatingListRelaysMouseAndLeavesTheFocusInTheTextBox) {
   EXPECT_EQ(log[1].rfind("LstMouseUp(1,0,5,", 0), 0u) << log[1];
   EXPECT_EQ(lst().ListIndex(), 1);
   EXPECT_EQ(::GetFocus(), txt().hwnd());
+}
+
+// The broadcasts of a new work area or display reach top-level windows only: the
+// list box hears them through a window of its own, also while it is a child.
+TEST_F(Win32HostTest, ListBoxHearsTheScreenChangeBroadcasts) {
+  Pump();
+  rec_.Take();
+  for (UINT msg : {WM_SETTINGCHANGE, WM_DISPLAYCHANGE}) {
+    ::SendMessageTimeoutW(HWND_BROADCAST, msg, msg == WM_SETTINGCHANGE ? SPI_SETWORKAREA : 32, 0, SMTO_ABORTIFHUNG,
+                          2000, nullptr);
+  }
+  EXPECT_EQ(rec_.Take(), (Log{"LstScreenChanged", "LstScreenChanged"}));
 }
 
 // --- timer ------------------------------------------------------------------

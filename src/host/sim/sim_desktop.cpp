@@ -41,6 +41,19 @@ void SimDesktop::SetHandler(host::Hwnd hwnd, SimWindowHandler* handler) {
   if (auto* w = windows_.Find(hwnd)) w->handler = handler;
 }
 
+std::vector<SimWindowHandler*> SimDesktop::HandlersLocked() const {
+  std::vector<SimWindowHandler*> handlers;
+  std::vector<host::Hwnd> pending{windows_.Desktop()};
+  while (!pending.empty()) {
+    const SimWindow* window = windows_.Find(pending.back());
+    pending.pop_back();
+    if (window == nullptr) continue;
+    if (window->handler != nullptr) handlers.push_back(window->handler);
+    pending.insert(pending.end(), window->children.begin(), window->children.end());
+  }
+  return handlers;
+}
+
 std::u16string SimDesktop::ClassName(host::Hwnd hwnd) const {
   std::lock_guard lock(mutex_);
   const auto* w = windows_.Find(hwnd);

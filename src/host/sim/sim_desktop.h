@@ -126,7 +126,8 @@ class SimDesktop final : public host::WindowSystem, public host::MessageLoop {
   // The primary monitor is the screen given at construction, all of it work area
   // until SetWorkArea reserves a strip; more monitors may lie beside it.
 
-  /// The primary monitor's work area, as SPI_SETWORKAREA sets it (a task bar).
+  /// The primary monitor's work area, as SPI_SETWORKAREA sets it (a task bar);
+  /// every window hears of it (OnScreenChanged), as of a new monitor.
   void SetWorkArea(host::Rect rcWork);
   /// A further monitor; returns its handle.
   host::HMonitor AddMonitor(host::Rect rcMonitor, host::Rect rcWork);
@@ -356,6 +357,10 @@ class SimDesktop final : public host::WindowSystem, public host::MessageLoop {
   void RunQueuedBefore(std::uint64_t mark);
   void RunQueuedNow();
   void AdvanceClock(std::int64_t ms, bool runPosts);
+  /// Tells every window that a monitor or a work area changed.
+  void BroadcastScreenChange();
+  /// The handlers of every window, parents before their children.
+  std::vector<SimWindowHandler*> HandlersLocked() const;
 
   // One lock guards everything below; it is never held while a hook procedure,
   // a handler, a queued item or a timer callback runs.

@@ -35,14 +35,31 @@ std::int64_t SquaredDistance(const host::Rect& a, const host::Rect& b) {
 }  // namespace
 
 void SimDesktop::SetWorkArea(host::Rect rcWork) {
-  std::lock_guard lock(mutex_);
-  monitors_.front().rcWork = rcWork;
+  {
+    std::lock_guard lock(mutex_);
+    monitors_.front().rcWork = rcWork;
+  }
+  BroadcastScreenChange();
 }
 
 host::HMonitor SimDesktop::AddMonitor(host::Rect rcMonitor, host::Rect rcWork) {
-  std::lock_guard lock(mutex_);
-  monitors_.push_back({rcMonitor, rcWork});
-  return HandleOf(monitors_.size() - 1);
+  host::HMonitor monitor = 0;
+  {
+    std::lock_guard lock(mutex_);
+    monitors_.push_back({rcMonitor, rcWork});
+    monitor = HandleOf(monitors_.size() - 1);
+  }
+  BroadcastScreenChange();
+  return monitor;
+}
+
+void SimDesktop::BroadcastScreenChange() {
+  std::vector<SimWindowHandler*> handlers;
+  {
+    std::lock_guard lock(mutex_);
+    handlers = HandlersLocked();
+  }
+  for (SimWindowHandler* handler : handlers) handler->OnScreenChanged();
 }
 
 host::HMonitor SimDesktop::MonitorFromRect(const host::Rect* lprc, std::uint32_t dwFlags) {

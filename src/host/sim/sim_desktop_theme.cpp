@@ -10,14 +10,7 @@ void SimDesktop::SetThemeActive(bool active) {
   {
     std::lock_guard lock(mutex_);
     themeActive_ = active;
-    std::vector<host::Hwnd> pending{windows_.Desktop()};
-    while (!pending.empty()) {
-      const SimWindow* window = windows_.Find(pending.back());
-      pending.pop_back();
-      if (window == nullptr) continue;
-      if (window->handler != nullptr) handlers.push_back(window->handler);
-      pending.insert(pending.end(), window->children.begin(), window->children.end());
-    }
+    handlers = HandlersLocked();
   }
   for (SimWindowHandler* handler : handlers) handler->OnThemeChanged();
 }

@@ -169,4 +169,8 @@ void SimListBox::OnMouse(std::uint32_t msg, host::Point client, int button, int 
 
 void SimListBox::OnSize() { ClampTop(); }
 
+void SimListBox::OnScreenChanged() {
+  if (events_ != nullptr) events_->lst_ScreenChanged();
+}
+
 }  // namespace zelvane::sim

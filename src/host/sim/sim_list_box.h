@@ -76,6 +76,7 @@ class SimListBox final : public host::ListBox, public SimWindowHandler {
   host::LResult OnMessage(std::uint32_t msg, host::WParam wParam, host::LParam lParam) override;
   int ItemFromPt(host::Point screen, bool autoScroll) override;
   void OnSize() override;
+  void OnScreenChanged() override;
 
  private:
   void Select(std::int32_t index);

@@ -39,6 +39,10 @@ class SimWindowHandler {
   virtual void OnMouseLeave() {}
   /// WM_THEMECHANGED, sent to every window when the theme changes.
   virtual void OnThemeChanged() {}
+  /// A monitor or a work area changed. Windows broadcasts it to top-level windows
+  /// only; here every window hears it, as the host layer's windows do through a
+  /// hidden top-level window of their own.
+  virtual void OnScreenChanged() {}
 };
 
 }  // namespace zelvane::sim

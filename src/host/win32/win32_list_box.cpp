@@ -29,13 +29,19 @@ HWND CreateListBox(HWND parent) {
 }  // namespace
 
 Win32ListBox::Win32ListBox(HWND parent, host::ControlOwner& owner)
-    : owner_(owner), window_(CreateListBox(parent), static_cast<SubclassHandler&>(*this)), look_(window_.get()) {}
+    : owner_(owner),
+      window_(CreateListBox(parent), static_cast<SubclassHandler&>(*this)),
+      look_(window_.get()),
+      screen_([this] {
+        if (events_) events_->lst_ScreenChanged();
+      }) {}
 
 Win32ListBox::~Win32ListBox() { DestroyWindow(); }
 
 void Win32ListBox::DestroyWindow() noexcept {
   events_ = nullptr;
   window_.Destroy();
+  screen_.Destroy();
 }
 
 bool Win32ListBox::Floats() const { return ::GetAncestor(window_.get(), GA_PARENT) == ::GetDesktopWindow(); }

@@ -6,6 +6,7 @@
 #include "host/win32/windows_api.h"
 
 #include "host/win32/control_look.h"
+#include "host/win32/screen_change_listener.h"
 #include "host/win32/subclass_handler.h"
 #include "host/win32/subclassed_window.h"
 
@@ -18,6 +19,8 @@ namespace zelvane::win32 {
 ///
 /// While it floats it stays above the other windows (topmost) and never takes the
 /// activation or the keyboard focus: a click on it leaves the focus in the text box.
+/// A hidden window of its own tells it of screen changes (lst_ScreenChanged), which
+/// the list box, of child style even on the desktop, never hears itself.
 class Win32ListBox final : public host::ListBox, private SubclassHandler {
  public:
   /// `owner` is held while the LISTBOX handles a message.
@@ -69,6 +72,7 @@ class Win32ListBox final : public host::ListBox, private SubclassHandler {
   SubclassedWindow window_;
   host::ListBoxEvents* events_ = nullptr;  // the control; none while it is being built
   ControlLook look_;
+  ScreenChangeListener screen_;
 };
 
 }  // namespace zelvane::win32

@@ -15,6 +15,7 @@ class ListEvents final : public host::ListBoxEvents {
  public:
   void lst_MouseMove(std::int16_t& B, std::int16_t&, float& X, float& Y) override { Log("MouseMove", B, X, Y); }
   void lst_MouseUp(std::int16_t& B, std::int16_t&, float& X, float& Y) override { Log("MouseUp", B, X, Y); }
+  void lst_ScreenChanged() override { log.push_back("ScreenChanged"); }
   std::vector<std::string> log;
 
  private:
