@@ -17,9 +17,7 @@ class ScreenChangeListener final : private SubclassHandler {
   explicit ScreenChangeListener(std::function<void()> changed);
   ScreenChangeListener(const ScreenChangeListener&) = delete;
   ScreenChangeListener& operator=(const ScreenChangeListener&) = delete;
-  ~ScreenChangeListener() = default;
 
-  HWND hwnd() const noexcept { return window_.get(); }
   /// Destroys the window now, and with it any further call of `changed`.
   void Destroy() noexcept { window_.Destroy(); }
 
