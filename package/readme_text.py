@@ -43,10 +43,18 @@ def cells(line):
 
 
 def table(lines):
-    """Each row as its short cells on one line, its last cell below them."""
+    """Each row as its short cells on one line and its last cell below them; when the
+    columns are named as states ("list closed"), each cell below under its name."""
+    header = cells(lines[0])
+    labelled = any(" " in name for name in header[1:])
     out = []
     for line in lines[2:]:
         row = cells(line)
+        if labelled:
+            out += wrap(row[0], "  ", "    ")
+            for name, value in zip(header[1:], row[1:]):
+                out += wrap(f"{name}: {value}", "      ", "        ")
+            continue
         out += wrap(" - ".join(c for c in row[:-1] if c), "  ", "    ")
         if row[-1]:
             out += wrap(row[-1], "      ", "      ")
@@ -65,13 +73,13 @@ def render(markdown):
     i = 0
     while i < len(lines):
         line = lines[i]
-        if line.startswith("```"):
-            end = lines.index("```", i + 1)
+        if line.lstrip().startswith("```"):
+            end = next(j for j in range(i + 1, len(lines)) if lines[j].strip() == "```")
             out += ["    " + code if code else "" for code in lines[i + 1:end]]
             i = end + 1
-        elif line.startswith("|"):
+        elif line.lstrip().startswith("|"):
             end = i
-            while end < len(lines) and lines[end].startswith("|"):
+            while end < len(lines) and lines[end].lstrip().startswith("|"):
                 end += 1
             out += table(lines[i:end])
             i = end

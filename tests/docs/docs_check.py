@@ -22,7 +22,8 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 import readme_text  # noqa: E402  the archive's README.txt is made by it
 
 # What the archive's README.txt must carry of the README, as the README has it now.
-ARCHIVE_README_SECTIONS = ["### Samples", "## Members and events", "## Errors", "## Troubleshooting"]
+ARCHIVE_README_SECTIONS = ["### Samples", "### .NET programs", "## Members and events", "## Errors", "## Behaviour",
+                           "## Troubleshooting"]
 
 # How the README's type column names the IDL's property types.
 VB_TYPES = {"BSTR": "String", "VARIANT_BOOL": "Boolean", "short": "Integer", "long": "Long",
