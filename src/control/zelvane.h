@@ -109,7 +109,8 @@ class Zelvane final : private host::TextBoxEvents,
   bool CloseOnEscape() const { return options_.CloseOnEscape; }
   void SetCloseOnEscape(bool close);
   /// The key of the saved list; empty is refused with 380 (it would share one list
-  /// among every control without a key), leaving the key as it was.
+  /// among every control without a key), leaving the key as it was. At run time
+  /// with AutoSaveList on, a new key saves the list of the old one and loads its own.
   const std::u16string& RegKey() const { return regKey_; }
   void SetRegKey(const std::u16string& key);
   const std::u16string& AccessibleName() const { return options_.AccessibleName; }
@@ -133,6 +134,7 @@ class Zelvane final : private host::TextBoxEvents,
   // Creation, the saved list.
   void UserControl_Initialize();
   void LoadSavedList();
+  void LoadListSavedUnder(const std::u16string& key);
   void SaveList();
   bool SavedListReachable() const;
   std::u16string ListToSave() const;

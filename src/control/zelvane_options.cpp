@@ -17,15 +17,6 @@ void Zelvane::SetCloseOnEscape(bool close) {
   if (site_.lst->Visible()) site_.container.ControlInfoChanged();
 }
 
-void Zelvane::SetRegKey(const std::u16string& key) {
-  if (key.empty()) core::RaiseVbError(core::VbError::InvalidPropertyValue);
-  // The list goes whole under the new key (registry names ignore case): what is
-  // saved there belongs to other controls and is no base to merge into.
-  if (changes_ && site_.textCase.ToUpper(key) != site_.textCase.ToUpper(regKey_)) changes_->Replaced();
-  regKey_ = key;
-  Notify(u"RegKey");
-}
-
 void Zelvane::SetAccessibleName(const std::u16string& name) {
   options_.AccessibleName = name;
   Notify(u"AccessibleName");

@@ -20,6 +20,14 @@ void SubclassedWindow::Destroy() noexcept {
   window_.reset();
 }
 
+void SubclassedWindow::DestroyAtNextPass() noexcept {
+  const bool classProcedureBack = subclass_ && subclass_->Outermost();
+  subclass_.reset();
+  // The class's procedure destroys the window on WM_CLOSE.
+  if (classProcedureBack && ::PostMessageW(window_.get(), WM_CLOSE, 0, 0)) (void)window_.release();
+  window_.reset();
+}
+
 LRESULT SubclassedWindow::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   return handler_.OnSubclassMessage(hwnd, msg, wParam, lParam);
 }

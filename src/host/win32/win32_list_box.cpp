@@ -38,9 +38,11 @@ Win32ListBox::Win32ListBox(HWND parent, host::ControlOwner& owner)
 
 Win32ListBox::~Win32ListBox() { DestroyWindow(); }
 
+// A list closed as its control goes (a form closed with the list open) has just been
+// announced hidden; a reader's hook on this thread hears that at the next pass.
 void Win32ListBox::DestroyWindow() noexcept {
   events_ = nullptr;
-  window_.Destroy();
+  window_.DestroyAtNextPass();
   screen_.Destroy();
 }
 
