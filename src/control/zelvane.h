@@ -206,6 +206,8 @@ class Zelvane final : private host::TextBoxEvents,
   float ButtonWidth() const;
   bool InButtonStrip(float X, float Y) const;
   host::Rect ButtonRect() const;
+  /// Mirrors the text box, the button and the list for the reading order, at once.
+  void ApplyReadingOrder();
 
   // Visual styles.
   /// Opens the theme data when visual styles are wanted and active, else draws classic.

@@ -6,6 +6,7 @@
 #include "host/win32/module_instance.h"
 #include "host/win32/vb_input_args.h"
 #include "host/win32/win32_error.h"
+#include "host/win32/window_styles.h"
 
 #include <commctrl.h>
 
@@ -97,6 +98,10 @@ void Win32ListBox::SetRedraw(bool redraw) {
   ::SendMessageW(window_.get(), WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
   // A hidden list is painted whole when it shows.
   if (redraw && window_.Visible()) ::InvalidateRect(window_.get(), nullptr, TRUE);
+}
+
+void Win32ListBox::SetRightToLeft(bool rightToLeft) {
+  SetStyleBits(window_.get(), rightToLeft, 0, WS_EX_RTLREADING | WS_EX_RIGHT | WS_EX_LEFTSCROLLBAR);
 }
 
 std::int32_t Win32ListBox::Width() const {

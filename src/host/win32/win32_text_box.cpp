@@ -7,6 +7,7 @@
 #include "host/win32/module_instance.h"
 #include "host/win32/vb_input_args.h"
 #include "host/win32/win32_error.h"
+#include "host/win32/window_styles.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -111,6 +112,17 @@ void Win32TextBox::SetFont(host::FontPtr font) { look_.SetFont(font); }
 void Win32TextBox::SetBackColor(host::OleColor color) { look_.SetBackColor(color); }
 
 void Win32TextBox::SetForeColor(host::OleColor color) { look_.SetForeColor(color); }
+
+void Win32TextBox::SetRightToLeft(bool rightToLeft) {
+  SetStyleBits(window_.get(), rightToLeft, ES_RIGHT, WS_EX_RTLREADING | WS_EX_RIGHT);
+}
+
+std::int32_t Win32TextBox::Left() const { return RectInParent(window_.get()).left; }
+
+void Win32TextBox::SetLeft(std::int32_t left) {
+  const RECT rect = RectInParent(window_.get());
+  PlaceInParent(window_.get(), left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+}
 
 std::int32_t Win32TextBox::Top() const { return RectInParent(window_.get()).top; }
 

@@ -62,6 +62,9 @@ class Win32TextBox final : public host::TextBox, private SubclassHandler {
   host::OleColor ForeColor() const override { return look_.ForeColor(); }
   void SetForeColor(host::OleColor color) override;
 
+  void SetRightToLeft(bool rightToLeft) override;
+  std::int32_t Left() const override;
+  void SetLeft(std::int32_t left) override;
   std::int32_t Top() const override;
   void SetTop(std::int32_t top) override;
   std::int32_t Width() const override;
