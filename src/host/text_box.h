@@ -35,6 +35,7 @@ class TextBox : public WindowControl {
   virtual void SetForeColor(OleColor color) = 0;
 
   /// Right-to-left reading, aligned to the right edge; or back to left to right.
+  /// The box's window may be made anew for it (hWnd changes), raising nothing.
   virtual void SetRightToLeft(bool rightToLeft) = 0;
   virtual std::int32_t Left() const = 0;
   virtual void SetLeft(std::int32_t left) = 0;

@@ -1,8 +1,7 @@
 // A right-to-left control on the real window system (run under Wine): the button
 // at the left edge drawn as the system draws the part, the text box and the list
-// with the reading-order styles, the list's scroll bar at its left, and real clicks
-// on the button and on a row. The classic 3-D case writes right-to-left.png beside
-// itself, for the README.
+// with the reading-order styles, the list's scroll bar at its left, real clicks
+// on the button and on a row, and the row's text at the text box's right end.
 #include "docked_control.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +13,6 @@
 #include "host/win32/unique_handle.h"
 #include "message_pump.h"
 #include "ole_session.h"
-#include "png_file.h"
 #include "screen_capture.h"
 #include "user_input.h"
 
@@ -54,7 +52,6 @@ struct LookCase {
   std::int16_t appearance;
   bool visualStyles;
   UINT frameControlState;  // the classic look's DrawFrameControl state
-  const wchar_t* picture;  // written for the README; none when null
 };
 
 void PrintTo(const LookCase& c, std::ostream* os) { *os << c.name; }
@@ -130,7 +127,6 @@ TEST_P(RightToLeftOnWindows, ButtonAtTheLeftAndListReadingRightToLeft) {
   EXPECT_EQ(rows.left - dropped.left, bar + 1) << "the client area starts right of the border and the bar";
   const demo::ScreenImage shown = demo::CaptureScreen(dropped);
   EXPECT_GT(InkIn(shown, 1, 1 + bar), 2 * InkIn(shown, shown.width - 1 - bar, shown.width - 1));
-  if (c.picture != nullptr) demo::WritePng(demo::CaptureScreen(demo::Union(dropped, WindowRect(surface))), c.picture);
 
   // Its third row takes a real click.
   const auto rowHeight = static_cast<int>(::SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
@@ -140,13 +136,19 @@ TEST_P(RightToLeftOnWindows, ButtonAtTheLeftAndListReadingRightToLeft) {
   person.LeftUp();
   EXPECT_TRUE(demo::PumpUntil([&] { return events.Count("ListClick") == 1; }, 5000));
   EXPECT_EQ(z.Text(), u"c3");
+
+  // The text box shows it at its right end.
+  demo::PumpFor(150);
+  const demo::ScreenImage text = demo::CaptureScreen(ClientOnScreen(editor));
+  EXPECT_EQ(InkIn(text, 0, text.width / 2), 0);
+  EXPECT_GT(InkIn(text, text.width / 2, text.width), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Looks, RightToLeftOnWindows,
-    ::testing::Values(LookCase{"Classic3d", 1, false, DFCS_SCROLLDOWN | DFCS_ADJUSTRECT, L"right-to-left.png"},
-                      LookCase{"ClassicFlat", 0, false, DFCS_SCROLLDOWN | DFCS_ADJUSTRECT | DFCS_FLAT, nullptr},
-                      LookCase{"Themed", 1, true, 0, nullptr}),
+    ::testing::Values(LookCase{"Classic3d", 1, false, DFCS_SCROLLDOWN | DFCS_ADJUSTRECT},
+                      LookCase{"ClassicFlat", 0, false, DFCS_SCROLLDOWN | DFCS_ADJUSTRECT | DFCS_FLAT},
+                      LookCase{"Themed", 1, true, 0}),
     [](const ::testing::TestParamInfo<LookCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -25,6 +25,9 @@ class SubclassedWindow final : private SubclassHandler {
   /// own procedure (see WindowSubclass::SendPastHandler).
   LRESULT SendPastHandler(UINT msg, WPARAM wParam, LPARAM lParam) const;
   void Destroy() noexcept;
+  /// Takes over `created` in place of the window, which is destroyed unheard by the
+  /// handler; the keyboard focus, if the old window had it, moves to `created` first.
+  void Replace(HWND created) noexcept;
 
  private:
   LRESULT OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
