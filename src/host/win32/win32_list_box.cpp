@@ -6,7 +6,6 @@
 #include "host/win32/module_instance.h"
 #include "host/win32/vb_input_args.h"
 #include "host/win32/win32_error.h"
-#include "host/win32/window_styles.h"
 
 #include <commctrl.h>
 
@@ -101,7 +100,13 @@ void Win32ListBox::SetRedraw(bool redraw) {
 }
 
 void Win32ListBox::SetRightToLeft(bool rightToLeft) {
-  SetStyleBits(window_.get(), rightToLeft, 0, WS_EX_RTLREADING | WS_EX_RIGHT | WS_EX_LEFTSCROLLBAR);
+  HWND hwnd = window_.get();
+  constexpr LONG_PTR bits = WS_EX_RTLREADING | WS_EX_RIGHT | WS_EX_LEFTSCROLLBAR;
+  const LONG_PTR old = ::GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
+  ::SetWindowLongPtrW(hwnd, GWL_EXSTYLE, rightToLeft ? (old | bits) : (old & ~bits));
+  // The scroll bar moves only once the frame is measured again.
+  ::SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  ::RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
 std::int32_t Win32ListBox::Width() const {

@@ -28,8 +28,9 @@ bool IsListKey(const MSG& msg) {
   return msg.message == WM_CHAR && msg.wParam == L'\r';
 }
 
-HWND CreateEdit(HWND parent, DWORD exStyle = 0, DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL,
-                const wchar_t* text = L"", RECT rect = {}) {
+constexpr DWORD kEditStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
+
+HWND CreateEdit(HWND parent, DWORD exStyle, DWORD style, const wchar_t* text, const RECT& rect) {
   HWND hwnd = ::CreateWindowExW(exStyle, L"EDIT", text, style, rect.left, rect.top, rect.right - rect.left,
                                 rect.bottom - rect.top, parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextBoxId)), ThisModule(), nullptr);
@@ -42,7 +43,7 @@ HWND CreateEdit(HWND parent, DWORD exStyle = 0, DWORD style = WS_CHILD | WS_VISI
 }  // namespace
 
 Win32TextBox::Win32TextBox(HWND parent, host::ControlOwner& owner)
-    : owner_(owner), window_(CreateEdit(parent), static_cast<SubclassHandler&>(*this)), look_(window_.get()) {}
+    : owner_(owner), window_(CreateEdit(parent, 0, kEditStyle, L"", RECT{}), static_cast<SubclassHandler&>(*this)), look_(window_.get()) {}
 
 Win32TextBox::~Win32TextBox() {
   *accessibleLink_ = nullptr;
