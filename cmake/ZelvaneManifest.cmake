@@ -14,7 +14,8 @@ function(zelvane_idl_uuid out idl_text keyword name)
 endfunction()
 
 # Configures `template` into `output` with ZELVANE_LIBID, ZELVANE_CLSID,
-# ZELVANE_IID_INTERFACE, ZELVANE_IID_INTERFACE2, ZELVANE_IID_INTERFACE3, ZELVANE_IID_EVENTS, ZELVANE_ASSEMBLY_ARCH, the
+# ZELVANE_IID_INTERFACE, ZELVANE_IID_INTERFACE2, ZELVANE_IID_INTERFACE3, ZELVANE_IID_INTERFACE4,
+# ZELVANE_IID_EVENTS, ZELVANE_ASSEMBLY_ARCH, the
 # ZELVANE_ASSEMBLY_VERSION (the DLL's file version) and the ZELVANE_TYPELIB_VERSION,
 # both from cmake/ZelvaneVersion.cmake.
 function(zelvane_configure_manifest template output)
@@ -25,6 +26,7 @@ function(zelvane_configure_manifest template output)
   zelvane_idl_uuid(ZELVANE_IID_INTERFACE "${idl_text}" interface _Zelvane)
   zelvane_idl_uuid(ZELVANE_IID_INTERFACE2 "${idl_text}" interface _Zelvane2)
   zelvane_idl_uuid(ZELVANE_IID_INTERFACE3 "${idl_text}" interface _Zelvane3)
+  zelvane_idl_uuid(ZELVANE_IID_INTERFACE4 "${idl_text}" interface _Zelvane4)
   zelvane_idl_uuid(ZELVANE_IID_EVENTS "${idl_text}" dispinterface __Zelvane)
   set(ZELVANE_ASSEMBLY_VERSION ${ZELVANE_FILE_VERSION})
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)

@@ -19,7 +19,7 @@ namespace {
 void SetThreadErrorInfo(const core::AutomationError& error) {
   com_ptr<ICreateErrorInfo> create;
   if (FAILED(CreateErrorInfo(create.put()))) return;
-  create->SetGUID(IID__Zelvane3);
+  create->SetGUID(IID__Zelvane4);
   create->SetSource(const_cast<LPOLESTR>(reinterpret_cast<const OLECHAR*>(error.source().c_str())));
   create->SetDescription(const_cast<LPOLESTR>(reinterpret_cast<const OLECHAR*>(error.description().c_str())));
   if (auto info = create.query<IErrorInfo>()) SetErrorInfo(0, info.get());

@@ -5,7 +5,8 @@
 namespace zelvane::com {
 
 HRESULT STDMETHODCALLTYPE SupportErrorInfoPart::InterfaceSupportsErrorInfo(REFIID riid) {
-  const bool ours = riid == IID__Zelvane3 || riid == IID__Zelvane2 || riid == IID__Zelvane || riid == IID_IDispatch;
+  const bool ours = riid == IID__Zelvane4 || riid == IID__Zelvane3 || riid == IID__Zelvane2 || riid == IID__Zelvane ||
+                    riid == IID_IDispatch;
   return ours ? S_OK : S_FALSE;
 }
 

@@ -56,7 +56,7 @@ HRESULT STDMETHODCALLTYPE ZelvaneDispatch::GetIDsOfNames(REFIID riid, LPOLESTR* 
 HRESULT STDMETHODCALLTYPE ZelvaneDispatch::Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPARAMS* params,
                                                  VARIANT* result, EXCEPINFO* exception, UINT* argError) {
   if (riid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
-  return impl_from().DispatchTypeInfo().Invoke(static_cast<_Zelvane3*>(this), id, flags, params, result, exception,
+  return impl_from().DispatchTypeInfo().Invoke(static_cast<_Zelvane4*>(this), id, flags, params, result, exception,
                                                argError);
 }
 
@@ -231,6 +231,24 @@ HRESULT STDMETHODCALLTYPE ZelvaneDispatch::get_VisualStyles(VARIANT_BOOL* value)
 }
 HRESULT STDMETHODCALLTYPE ZelvaneDispatch::put_VisualStyles(VARIANT_BOOL value) {
   return Call([&](control::Zelvane& c) { c.SetVisualStyles(value != VARIANT_FALSE); });
+}
+HRESULT STDMETHODCALLTYPE ZelvaneDispatch::get_AutoAppend(VARIANT_BOOL* value) {
+  return Get(value, [](control::Zelvane& c) { return ToVariantBool(c.AutoAppend()); });
+}
+HRESULT STDMETHODCALLTYPE ZelvaneDispatch::put_AutoAppend(VARIANT_BOOL value) {
+  return Call([&](control::Zelvane& c) { c.SetAutoAppend(value != VARIANT_FALSE); });
+}
+HRESULT STDMETHODCALLTYPE ZelvaneDispatch::get_HighlightMatch(VARIANT_BOOL* value) {
+  return Get(value, [](control::Zelvane& c) { return ToVariantBool(c.HighlightMatch()); });
+}
+HRESULT STDMETHODCALLTYPE ZelvaneDispatch::put_HighlightMatch(VARIANT_BOOL value) {
+  return Call([&](control::Zelvane& c) { c.SetHighlightMatch(value != VARIANT_FALSE); });
+}
+HRESULT STDMETHODCALLTYPE ZelvaneDispatch::get_RightToLeft(VARIANT_BOOL* value) {
+  return Get(value, [](control::Zelvane& c) { return ToVariantBool(c.RightToLeft()); });
+}
+HRESULT STDMETHODCALLTYPE ZelvaneDispatch::put_RightToLeft(VARIANT_BOOL value) {
+  return Call([&](control::Zelvane& c) { c.SetRightToLeft(value != VARIANT_FALSE); });
 }
 
 }  // namespace zelvane::com

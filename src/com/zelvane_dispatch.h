@@ -6,10 +6,10 @@ namespace zelvane::com {
 
 class ZelvaneObject;
 
-/// _Zelvane3 (and through it _Zelvane2 and _Zelvane, whose members it begins with), the
+/// _Zelvane4 (and through it _Zelvane3, _Zelvane2 and _Zelvane, whose members it begins with), the
 /// control's dual automation interface: IDispatch through the type information,
 /// every member a call into the portable control.
-class ZelvaneDispatch final : public EmbeddedInterface<_Zelvane3, ZelvaneObject> {
+class ZelvaneDispatch final : public EmbeddedInterface<_Zelvane4, ZelvaneObject> {
  public:
   using EmbeddedInterface::EmbeddedInterface;
 
@@ -75,6 +75,12 @@ class ZelvaneDispatch final : public EmbeddedInterface<_Zelvane3, ZelvaneObject>
   HRESULT STDMETHODCALLTYPE put_AccessibleName(BSTR value) override;
   HRESULT STDMETHODCALLTYPE get_VisualStyles(VARIANT_BOOL* value) override;
   HRESULT STDMETHODCALLTYPE put_VisualStyles(VARIANT_BOOL value) override;
+  HRESULT STDMETHODCALLTYPE get_AutoAppend(VARIANT_BOOL* value) override;
+  HRESULT STDMETHODCALLTYPE put_AutoAppend(VARIANT_BOOL value) override;
+  HRESULT STDMETHODCALLTYPE get_HighlightMatch(VARIANT_BOOL* value) override;
+  HRESULT STDMETHODCALLTYPE put_HighlightMatch(VARIANT_BOOL value) override;
+  HRESULT STDMETHODCALLTYPE get_RightToLeft(VARIANT_BOOL* value) override;
+  HRESULT STDMETHODCALLTYPE put_RightToLeft(VARIANT_BOOL value) override;
 
  private:
   /// Runs one member on the control behind the COM edge.

@@ -25,7 +25,7 @@ HRESULT ZelvaneObject::Create(REFIID riid, void** ppv) {
 ZelvaneObject::ZelvaneObject()
     : eventsPoint_(DIID___Zelvane, true, points_),
       notifyPoint_(IID_IPropertyNotifySink, false, points_),
-      typeInfo_(ServerModule::Instance().TypeInfo(IID__Zelvane3)),
+      typeInfo_(ServerModule::Instance().TypeInfo(IID__Zelvane4)),
       services_(*this),
       container_(*typeInfo_.get(), notifyPoint_, services_.Surface()),
       events_(eventsPoint_),
@@ -51,7 +51,8 @@ ZelvaneObject::~ZelvaneObject() {
 HRESULT ZelvaneObject::QueryInterface(REFIID riid, void** ppv) {
   if (!ppv) return E_POINTER;
   IUnknown* found = nullptr;
-  if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID__Zelvane3 || riid == IID__Zelvane2 || riid == IID__Zelvane) {
+  if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID__Zelvane4 || riid == IID__Zelvane3 ||
+      riid == IID__Zelvane2 || riid == IID__Zelvane) {
     found = &dispatch_;
   } else if (riid == IID_IOleObject) {
     found = &oleObject_;

@@ -36,6 +36,9 @@ ControlOptions ReadControlOptions(host::PropertyBag& bag) {
   options.CloseOnEscape = core::ToBool(bag.ReadProperty(u"CloseOnEscape", defaults.CloseOnEscape));
   options.AccessibleName = core::ToString(bag.ReadProperty(u"AccessibleName", defaults.AccessibleName));
   options.VisualStyles = core::ToBool(bag.ReadProperty(u"VisualStyles", defaults.VisualStyles));
+  options.AutoAppend = core::ToBool(bag.ReadProperty(u"AutoAppend", defaults.AutoAppend));
+  options.HighlightMatch = core::ToBool(bag.ReadProperty(u"HighlightMatch", defaults.HighlightMatch));
+  options.RightToLeft = core::ToBool(bag.ReadProperty(u"RightToLeft", defaults.RightToLeft));
   return options;
 }
 
@@ -48,6 +51,9 @@ void WriteControlOptions(host::PropertyBag& bag, const ControlOptions& options) 
   WriteIfChanged(bag, u"CloseOnEscape", options.CloseOnEscape, defaults.CloseOnEscape);
   WriteIfChanged(bag, u"AccessibleName", options.AccessibleName, defaults.AccessibleName);
   WriteIfChanged(bag, u"VisualStyles", options.VisualStyles, defaults.VisualStyles);
+  WriteIfChanged(bag, u"AutoAppend", options.AutoAppend, defaults.AutoAppend);
+  WriteIfChanged(bag, u"HighlightMatch", options.HighlightMatch, defaults.HighlightMatch);
+  WriteIfChanged(bag, u"RightToLeft", options.RightToLeft, defaults.RightToLeft);
 }
 
 }  // namespace zelvane::control

@@ -28,6 +28,13 @@ struct ControlOptions {
   std::u16string AccessibleName;
   /// The button and the border are drawn with the active theme.
   bool VisualStyles = false;
+  /// Typing at the end completes the text in place with the rest of the first row
+  /// that begins with it, selected.
+  bool AutoAppend = false;
+  /// Rows draw the characters that match the typed text in bold.
+  bool HighlightMatch = false;
+  /// The text box and the rows read and align right to left, the button at the left.
+  bool RightToLeft = false;
 };
 
 /// `milliseconds` when it lies in 0..10000; else VB error 380.

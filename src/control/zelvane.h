@@ -4,6 +4,8 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "control/control_options.h"
 #include "core/variant.h"
@@ -117,6 +119,12 @@ class Zelvane final : private host::TextBoxEvents,
   void SetAccessibleName(const std::u16string& name);
   bool VisualStyles() const { return options_.VisualStyles; }
   void SetVisualStyles(bool themed);
+  bool AutoAppend() const { return options_.AutoAppend; }
+  void SetAutoAppend(bool append) { SetOption(&ControlOptions::AutoAppend, append, u"AutoAppend"); }
+  bool HighlightMatch() const { return options_.HighlightMatch; }
+  void SetHighlightMatch(bool bold) { SetOption(&ControlOptions::HighlightMatch, bold, u"HighlightMatch"); }
+  bool RightToLeft() const { return options_.RightToLeft; }
+  void SetRightToLeft(bool rightToLeft) { SetOption(&ControlOptions::RightToLeft, rightToLeft, u"RightToLeft"); }
   /// Whether an Escape pressed now is the control's (it closes the open drop-down),
   /// so the housing keeps it from the container's Cancel button.
   bool ClaimsEscape() const;
@@ -157,7 +165,17 @@ class Zelvane final : private host::TextBoxEvents,
   void HandleDelete(std::int16_t& KeyCode, std::int16_t Shift);
   void HandleEscape(std::int16_t& KeyCode);
   void RemoveHighlightedRow();
+  /// Takes every option at once, as restored or as set by the host: what an option
+  /// changes in the control's look or state is done here, for both roads alike.
   void ApplyOptions(const ControlOptions& options);
+  /// One option set by the host, through ApplyOptions, then the container told.
+  template <typename T>
+  void SetOption(T ControlOptions::*option, T value, std::u16string_view propertyName) {
+    ControlOptions changed = options_;
+    changed.*option = std::move(value);
+    ApplyOptions(changed);
+    Notify(propertyName);
+  }
   /// Tells the container when the open drop-down claims Escape or gives it back.
   void EscapeClaimChanged();
 
@@ -190,6 +208,8 @@ class Zelvane final : private host::TextBoxEvents,
   float ButtonWidth() const;
   bool InButtonStrip(float X, float Y) const;
   host::Rect ButtonRect() const;
+  /// Mirrors the text box, the button and the list for the reading order, at once.
+  void ApplyReadingOrder();
 
   // Visual styles.
   /// Opens the theme data when visual styles are wanted and active, else draws classic.

@@ -39,8 +39,10 @@ void Zelvane::EscapeClaimChanged() {
 // Nothing changes before the timer has taken the new delay.
 void Zelvane::ApplyOptions(const ControlOptions& options) {
   site_.tmr.SetInterval(options.FilterDelay);
+  const bool mirrored = options.RightToLeft != options_.RightToLeft;
   options_ = options;
   OpenTheme();
+  if (mirrored) ApplyReadingOrder();
 }
 
 }  // namespace zelvane::control

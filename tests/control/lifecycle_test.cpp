@@ -21,7 +21,7 @@ const Strings kTenKeys{u"SaveOnReturn", u"RegKey",  u"MaxCount", u"ShowButton", 
 const Strings kAllKeys{u"SaveOnReturn", u"RegKey",       u"MaxCount",      u"ShowButton",  u"Font",
                        u"BackColor",    u"ForeColor",    u"Enabled",       u"Appearance",  u"AutoSaveList",
                        u"AllowRemove",  u"MatchAnywhere", u"FilterDelay",  u"ListRows",    u"CloseOnEscape",
-                       u"AccessibleName", u"VisualStyles"};
+                       u"AccessibleName", u"VisualStyles", u"AutoAppend", u"HighlightMatch", u"RightToLeft"};
 
 TEST_F(ControlTest, FirstPlacementTakesTheDefaultsAndTouchesNothingElse) {
   Zelvane& z = form.CreateNew();
@@ -161,7 +161,10 @@ INSTANTIATE_TEST_SUITE_P(
                       BadValue{u"ListRows", std::int32_t{101}, 380},
                       BadValue{u"CloseOnEscape", std::u16string(u"no"), 13},
                       BadValue{u"AccessibleName", core::ObjectPtr(std::make_shared<NotAFont>()), 13},
-                      BadValue{u"VisualStyles", std::u16string(u"themed"), 13}));
+                      BadValue{u"VisualStyles", std::u16string(u"themed"), 13},
+                      BadValue{u"AutoAppend", std::u16string(u"yes"), 13},
+                      BadValue{u"HighlightMatch", core::Null{}, 13},
+                      BadValue{u"RightToLeft", std::u16string(u"arabic"), 13}));
 
 // Every option is read before any is applied: a refused one leaves all at their defaults.
 TEST_F(ControlTest, RefusedOptionAppliesNoneOfTheOthers) {
@@ -220,7 +223,13 @@ INSTANTIATE_TEST_SUITE_P(
         OptionCase{"AccessibleName", [](Zelvane& z) { z.SetAccessibleName(u"City"); }, std::u16string(u"City"),
                    [](const Zelvane& z) { return z.AccessibleName() == u"City"; }},
         OptionCase{"VisualStyles", [](Zelvane& z) { z.SetVisualStyles(true); }, true,
-                   [](const Zelvane& z) { return z.VisualStyles(); }}),
+                   [](const Zelvane& z) { return z.VisualStyles(); }},
+        OptionCase{"AutoAppend", [](Zelvane& z) { z.SetAutoAppend(true); }, true,
+                   [](const Zelvane& z) { return z.AutoAppend(); }},
+        OptionCase{"HighlightMatch", [](Zelvane& z) { z.SetHighlightMatch(true); }, true,
+                   [](const Zelvane& z) { return z.HighlightMatch(); }},
+        OptionCase{"RightToLeft", [](Zelvane& z) { z.SetRightToLeft(true); }, true,
+                   [](const Zelvane& z) { return z.RightToLeft(); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct RefusedAppearance {

@@ -38,7 +38,8 @@ using zelvane::support::SimMachine;
 constexpr const char16_t* kKeys[] = {u"SaveOnReturn", u"RegKey",        u"MaxCount",    u"ShowButton", u"Font",
                                      u"BackColor",    u"ForeColor",     u"Enabled",     u"Appearance", u"AutoSaveList",
                                      u"AllowRemove",  u"MatchAnywhere", u"FilterDelay", u"ListRows",   u"CloseOnEscape",
-                                     u"AccessibleName", u"VisualStyles"};
+                                     u"AccessibleName", u"VisualStyles",  u"AutoAppend",  u"HighlightMatch",
+                                     u"RightToLeft"};
 
 // Type mismatch, overflow, MaxCount below 1, and a value out of range (an
 // appearance the surface refuses, a FilterDelay or ListRows outside its bounds).

@@ -325,6 +325,7 @@ class Control {
     ole = z.query<IOleObject>();
     z2 = z.query<_Zelvane2>();
     z3 = z.query<_Zelvane3>();
+    z4 = z.query<_Zelvane4>();
     if (site) ole->SetClientSite(site);
     Connect(DIID___Zelvane, &events, eventsCookie_, eventsPoint_);
     Connect(IID_IPropertyNotifySink, &notices, noticesCookie_, noticesPoint_);
@@ -345,6 +346,7 @@ class Control {
   void LetGo() {
     Disconnect();
     ole.reset();
+    z4.reset();
     z3.reset();
     z2.reset();
     z.reset();
@@ -393,6 +395,7 @@ class Control {
   com_ptr<_Zelvane> z;    // as programs built against the first type library see it
   com_ptr<_Zelvane2> z2;  // the members that came with version 1.1
   com_ptr<_Zelvane3> z3;  // and with version 1.2
+  com_ptr<_Zelvane4> z4;  // and with version 1.3
   com_ptr<IOleObject> ole;
   EventSink events;
   NotifySink notices;
@@ -1113,29 +1116,32 @@ TEST_F(ContainerTest, TheNewInterfacesExtendTheOldOnesOnOneObject) {
   Control control;
   ASSERT_TRUE(control.z2);
   ASSERT_TRUE(control.z3);
-  EXPECT_EQ(control.z3.query<IUnknown>().get(), control.z.query<IUnknown>().get());
+  ASSERT_TRUE(control.z4);
+  EXPECT_EQ(control.z4.query<IUnknown>().get(), control.z.query<IUnknown>().get());
   EXPECT_EQ(static_cast<IUnknown*>(control.z2.get()), static_cast<IUnknown*>(control.z.get()))
       << "_Zelvane2 begins with _Zelvane's members";
   EXPECT_EQ(static_cast<IUnknown*>(control.z3.get()), static_cast<IUnknown*>(control.z.get()))
       << "_Zelvane3 begins with _Zelvane2's members";
+  EXPECT_EQ(static_cast<IUnknown*>(control.z4.get()), static_cast<IUnknown*>(control.z.get()))
+      << "_Zelvane4 begins with _Zelvane3's members";
   com_ptr<ITypeInfo> info;
   ASSERT_EQ(control.z->GetTypeInfo(0, 0, info.put()), S_OK);
   TYPEATTR* attributes = nullptr;
   ASSERT_EQ(info->GetTypeAttr(&attributes), S_OK);
-  EXPECT_EQ(attributes->guid, IID__Zelvane3);
+  EXPECT_EQ(attributes->guid, IID__Zelvane4);
   info->ReleaseTypeAttr(attributes);
   // Late binding finds the old members and the new ones alike.
   for (const wchar_t* name : {L"MaxCount", L"AllowRemove", L"RemoveItem", L"CloseOnEscape", L"RegKey",
-                              L"AccessibleName", L"VisualStyles"}) {
+                              L"AccessibleName", L"VisualStyles", L"AutoAppend", L"HighlightMatch", L"RightToLeft"}) {
     LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
     DISPID id = DISPID_UNKNOWN;
     EXPECT_EQ(control.z->GetIDsOfNames(IID_NULL, names, 1, 0, &id), S_OK) << name;
   }
-  for (REFIID iid : {IID__Zelvane, IID__Zelvane2, IID__Zelvane3}) {
+  for (REFIID iid : {IID__Zelvane, IID__Zelvane2, IID__Zelvane3, IID__Zelvane4}) {
     EXPECT_EQ(control.z.query<ISupportErrorInfo>()->InterfaceSupportsErrorInfo(iid), S_OK);
   }
   com_ptr<ITypeLib> library;
-  EXPECT_EQ(LoadRegTypeLib(LIBID_ZelvaneTextBox, 1, 2, 0x409, library.put()), S_OK) << "type library 1.2";
+  EXPECT_EQ(LoadRegTypeLib(LIBID_ZelvaneTextBox, 1, 3, 0x409, library.put()), S_OK) << "type library 1.3";
 }
 
 // A copied control given its own key keeps it through the form's bag and stream; an
@@ -1176,8 +1182,8 @@ TEST_F(ContainerTest, RegKeyRoundTripsThroughTheBagAndTheStream) {
 // Each option is stored in the bag after the ten keys, and in the stream, only when changed.
 struct OptionKey {
   const wchar_t* name;
-  void (*set)(_Zelvane3&);
-  bool (*holds)(_Zelvane3&);
+  void (*set)(_Zelvane4&);
+  bool (*holds)(_Zelvane4&);
 };
 
 void PrintTo(const OptionKey& key, std::ostream* os) { *os << std::string(key.name, key.name + wcslen(key.name)); }
@@ -1192,7 +1198,7 @@ TEST_P(OptionKeyTest, RoundTripsThroughTheBagAndTheStream) {
   {
     Control first;
     first.InitNew();
-    key.set(*first.z3.get());
+    key.set(*first.z4.get());
     ASSERT_EQ(first.z.query<IPersistPropertyBag>()->Save(&bag, TRUE, TRUE), S_OK);
     ASSERT_EQ(first.z.query<IPersistStreamInit>()->Save(stream.get(), TRUE), S_OK);
   }
@@ -1201,51 +1207,68 @@ TEST_P(OptionKeyTest, RoundTripsThroughTheBagAndTheStream) {
   EXPECT_EQ(bag.order, keys);
   Control fromBag;
   ASSERT_EQ(fromBag.z.query<IPersistPropertyBag>()->Load(&bag, nullptr), S_OK);
-  EXPECT_TRUE(key.holds(*fromBag.z3.get()));
+  EXPECT_TRUE(key.holds(*fromBag.z4.get()));
   stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
   Control fromStream;
   ASSERT_EQ(fromStream.z.query<IPersistStreamInit>()->Load(stream.get()), S_OK);
-  EXPECT_TRUE(key.holds(*fromStream.z3.get()));
+  EXPECT_TRUE(key.holds(*fromStream.z4.get()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Options, OptionKeyTest,
     ::testing::Values(
-        OptionKey{L"AllowRemove", [](_Zelvane3& z) { z.put_AllowRemove(VARIANT_TRUE); },
-                  [](_Zelvane3& z) {
+        OptionKey{L"AllowRemove", [](_Zelvane4& z) { z.put_AllowRemove(VARIANT_TRUE); },
+                  [](_Zelvane4& z) {
                     VARIANT_BOOL value = 0;
                     return z.get_AllowRemove(&value) == S_OK && value == VARIANT_TRUE;
                   }},
-        OptionKey{L"MatchAnywhere", [](_Zelvane3& z) { z.put_MatchAnywhere(VARIANT_TRUE); },
-                  [](_Zelvane3& z) {
+        OptionKey{L"MatchAnywhere", [](_Zelvane4& z) { z.put_MatchAnywhere(VARIANT_TRUE); },
+                  [](_Zelvane4& z) {
                     VARIANT_BOOL value = 0;
                     return z.get_MatchAnywhere(&value) == S_OK && value == VARIANT_TRUE;
                   }},
-        OptionKey{L"FilterDelay", [](_Zelvane3& z) { z.put_FilterDelay(0); },
-                  [](_Zelvane3& z) {
+        OptionKey{L"FilterDelay", [](_Zelvane4& z) { z.put_FilterDelay(0); },
+                  [](_Zelvane4& z) {
                     LONG value = -1;
                     return z.get_FilterDelay(&value) == S_OK && value == 0;
                   }},
-        OptionKey{L"ListRows", [](_Zelvane3& z) { z.put_ListRows(12); },
-                  [](_Zelvane3& z) {
+        OptionKey{L"ListRows", [](_Zelvane4& z) { z.put_ListRows(12); },
+                  [](_Zelvane4& z) {
                     short value = 0;
                     return z.get_ListRows(&value) == S_OK && value == 12;
                   }},
-        OptionKey{L"CloseOnEscape", [](_Zelvane3& z) { z.put_CloseOnEscape(VARIANT_TRUE); },
-                  [](_Zelvane3& z) {
+        OptionKey{L"CloseOnEscape", [](_Zelvane4& z) { z.put_CloseOnEscape(VARIANT_TRUE); },
+                  [](_Zelvane4& z) {
                     VARIANT_BOOL value = 0;
                     return z.get_CloseOnEscape(&value) == S_OK && value == VARIANT_TRUE;
                   }},
         OptionKey{L"AccessibleName",
-                  [](_Zelvane3& z) { z.put_AccessibleName(zelvane::win32::unique_bstr(SysAllocString(L"City")).get()); },
-                  [](_Zelvane3& z) {
+                  [](_Zelvane4& z) {
+                    z.put_AccessibleName(zelvane::win32::unique_bstr(SysAllocString(L"City")).get());
+                  },
+                  [](_Zelvane4& z) {
                     zelvane::win32::unique_bstr value;
                     return z.get_AccessibleName(value.put()) == S_OK && value && std::wstring(value.get()) == L"City";
                   }},
-        OptionKey{L"VisualStyles", [](_Zelvane3& z) { z.put_VisualStyles(VARIANT_TRUE); },
-                  [](_Zelvane3& z) {
+        OptionKey{L"VisualStyles", [](_Zelvane4& z) { z.put_VisualStyles(VARIANT_TRUE); },
+                  [](_Zelvane4& z) {
                     VARIANT_BOOL value = 0;
                     return z.get_VisualStyles(&value) == S_OK && value == VARIANT_TRUE;
+                  }},
+        OptionKey{L"AutoAppend", [](_Zelvane4& z) { z.put_AutoAppend(VARIANT_TRUE); },
+                  [](_Zelvane4& z) {
+                    VARIANT_BOOL value = 0;
+                    return z.get_AutoAppend(&value) == S_OK && value == VARIANT_TRUE;
+                  }},
+        OptionKey{L"HighlightMatch", [](_Zelvane4& z) { z.put_HighlightMatch(VARIANT_TRUE); },
+                  [](_Zelvane4& z) {
+                    VARIANT_BOOL value = 0;
+                    return z.get_HighlightMatch(&value) == S_OK && value == VARIANT_TRUE;
+                  }},
+        OptionKey{L"RightToLeft", [](_Zelvane4& z) { z.put_RightToLeft(VARIANT_TRUE); },
+                  [](_Zelvane4& z) {
+                    VARIANT_BOOL value = 0;
+                    return z.get_RightToLeft(&value) == S_OK && value == VARIANT_TRUE;
                   }}),
     [](const auto& info) {
       return std::string(info.param.name, info.param.name + wcslen(info.param.name));

@@ -5,7 +5,7 @@ Dim z
 Set z = CreateObject("ZelvaneTextBox.Zelvane")
 
 ' A new control has the first-placement defaults.
-Check "TypeName", TypeName(z), "_Zelvane3"
+Check "TypeName", TypeName(z), "_Zelvane4"
 Check "ListCount new", z.ListCount, 0
 Check "MaxCount new", z.MaxCount, 100
 Check "SaveOnReturn new", z.SaveOnReturn, True
@@ -24,6 +24,9 @@ Check "ListRows new", z.ListRows, 7
 Check "CloseOnEscape new", z.CloseOnEscape, False
 Check "AccessibleName new", z.AccessibleName, ""
 Check "VisualStyles new", z.VisualStyles, False
+Check "AutoAppend new", z.AutoAppend, False
+Check "HighlightMatch new", z.HighlightMatch, False
+Check "RightToLeft new", z.RightToLeft, False
 
 ' AddItem: most recent first, no duplicates regardless of case, empty ignored.
 z.AddItem "a"

@@ -28,6 +28,13 @@ void SubclassedWindow::DestroyAtNextPass() noexcept {
   window_.reset();
 }
 
+void SubclassedWindow::Replace(HWND created) noexcept {
+  subclass_.reset();
+  if (::GetFocus() == window_.get()) ::SetFocus(created);
+  window_.reset(created);
+  subclass_.emplace(window_.get(), static_cast<SubclassHandler&>(*this));
+}
+
 LRESULT SubclassedWindow::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   return handler_.OnSubclassMessage(hwnd, msg, wParam, lParam);
 }

@@ -46,6 +46,7 @@ class Win32ListBox final : public host::ListBox, private SubclassHandler {
   void SetListIndex(std::int32_t index) override;
   void SetRedraw(bool redraw) override;
 
+  void SetRightToLeft(bool rightToLeft) override;
   std::int32_t Width() const override;
   void SetWidth(std::int32_t width) override;
   host::FontPtr Font() const override { return look_.Font(); }
