@@ -36,13 +36,22 @@ void Zelvane::EscapeClaimChanged() {
   if (options_.CloseOnEscape) site_.container.ControlInfoChanged();
 }
 
-// Nothing changes before the timer has taken the new delay.
+// Nothing changes before the timer has taken the new delay. A new reading order makes
+// the text box's window anew; when the system refuses it, the options stay as they were.
 void Zelvane::ApplyOptions(const ControlOptions& options) {
   site_.tmr.SetInterval(options.FilterDelay);
-  const bool mirrored = options.RightToLeft != options_.RightToLeft;
+  const ControlOptions before = options_;
   options_ = options;
   OpenTheme();
-  if (mirrored) ApplyReadingOrder();
+  if (options.RightToLeft == before.RightToLeft) return;
+  try {
+    ApplyReadingOrder();
+  } catch (...) {
+    options_ = before;
+    site_.tmr.SetInterval(before.FilterDelay);
+    OpenTheme();
+    throw;
+  }
 }
 
 }  // namespace zelvane::control
