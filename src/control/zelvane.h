@@ -188,6 +188,9 @@ class Zelvane final : private host::TextBoxEvents,
   float ButtonWidth() const;
   bool InButtonStrip(float X, float Y) const;
   host::Rect ButtonRect() const;
+  /// Shows the font's point size at the window's resolution, which changes when
+  /// the form moves to a monitor of another DPI.
+  void FollowFontResolution();
 
   // Visual styles.
   /// Opens the theme data when visual styles are wanted and active, else draws classic.
@@ -268,6 +271,7 @@ class Zelvane final : private host::TextBoxEvents,
   bool hotControl_ = false;   // the mouse is over the control (themed only)
   bool hotButton_ = false;    // the mouse is over the drop-down button (themed only)
   bool focused_ = false;      // the text box has the keyboard focus
+  float fontTwipsPerPixel_ = 0.0f;  // the resolution the font is shown at; 0 before the first layout
   std::u16string storedText_;
   ControlOptions options_;
   // Counts the text box's changes, so a filter pass can tell at no cost whether
