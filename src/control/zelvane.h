@@ -210,6 +210,9 @@ class Zelvane final : private host::TextBoxEvents,
   host::Rect ButtonRect() const;
   /// Mirrors the text box, the button and the list for the reading order, at once.
   void ApplyReadingOrder();
+  /// Shows the font's point size at the window's resolution, which changes when
+  /// the form moves to a monitor of another DPI.
+  void FollowFontResolution();
 
   // Visual styles.
   /// Opens the theme data when visual styles are wanted and active, else draws classic.
@@ -290,6 +293,7 @@ class Zelvane final : private host::TextBoxEvents,
   bool hotControl_ = false;   // the mouse is over the control (themed only)
   bool hotButton_ = false;    // the mouse is over the drop-down button (themed only)
   bool focused_ = false;      // the text box has the keyboard focus
+  float fontTwipsPerPixel_ = 0.0f;  // the resolution the font is shown at; 0 before the first layout
   std::u16string storedText_;
   ControlOptions options_;
   // Counts the text box's changes, so a filter pass can tell at no cost whether

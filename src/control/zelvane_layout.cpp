@@ -17,6 +17,7 @@ float Zelvane::ButtonWidth() const { return kButtonTwips / site_.screen.TwipsPer
 
 // Sizes that would go negative on a tiny surface are kept at 0.
 void Zelvane::UserControl_Resize() {
+  FollowFontResolution();
   site_.lst->SetWidth(site_.surface.Width());
   const std::int32_t width = site_.surface.ScaleWidth();
   const std::int32_t height = site_.surface.ScaleHeight();
@@ -33,6 +34,16 @@ void Zelvane::UserControl_Resize() {
     site_.txt.SetTop(kFlatTop);
     site_.txt.SetHeight(std::max(0, height - kFlatTop));
   }
+}
+
+// Both boxes re-measure from the font at once: the rows' height, and so the
+// drop-down's, follow it.
+void Zelvane::FollowFontResolution() {
+  const float twipsPerPixel = site_.screen.TwipsPerPixelY();
+  if (twipsPerPixel == fontTwipsPerPixel_) return;
+  fontTwipsPerPixel_ = twipsPerPixel;
+  site_.txt.SetFontResolution(twipsPerPixel);
+  site_.lst->SetFontResolution(twipsPerPixel);
 }
 
 // Right to left, the mirror image of the strip: as wide, at the other edge.

@@ -33,6 +33,9 @@ class ListBox : public WindowControl {
   virtual void SetWidth(std::int32_t width) = 0;
   virtual FontPtr Font() const = 0;
   virtual void SetFont(FontPtr font) = 0;
+  /// Shows the font's point size in pixels of `twipsPerPixel` twips (the window's
+  /// resolution), for this font and any set later; Font() keeps its size.
+  virtual void SetFontResolution(float twipsPerPixel) = 0;
   virtual OleColor BackColor() const = 0;
   virtual void SetBackColor(OleColor color) = 0;
   virtual OleColor ForeColor() const = 0;

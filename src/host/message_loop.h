@@ -8,6 +8,10 @@ class MessageLoop {
  public:
   virtual ~MessageLoop() = default;
   virtual void DoEvents() = 0;
+  /// A run of passes begins (a refill about to pass after each row). A loop that
+  /// spaces its passes starts the spacing here, so a run that is over at once
+  /// makes none.
+  virtual void BeginPasses() = 0;
 };
 
 }  // namespace zelvane::host

@@ -2,6 +2,7 @@
 
 #include "control_fixture.h"
 #include "core/automation_error.h"
+#include "host/sim/sim_font.h"
 #include "host/sim/sim_messages.h"
 
 namespace zelvane::control {
@@ -60,6 +61,55 @@ INSTANTIATE_TEST_SUITE_P(Screens, ButtonWidthTest,
                                            // 144 and 192 dpi: 24 and 32 pixels.
                                            TwipsCase{10, {96, 0, 120, 21}, 96},
                                            TwipsCase{7.5f, {88, 0, 120, 21}, 88}));
+
+// A form moved to a monitor of another DPI: the window's resolution changes, and
+// the control hears of it from the per-monitor message or from the host sizing it
+// anew; a host may also set Font again afterwards, as it once had to.
+struct MonitorMoveCase {
+  const char* name;
+  float fromTwips;  // twips per pixel: 15 at 96 dpi, 10 at 144
+  float toTwips;
+  bool hostResizes;     // else only the per-monitor message arrives
+  bool hostSetsFont;    // the same point size, after the move
+  int buttonPixels;     // at the new resolution
+  int itemHeight;       // the rows re-measured from 16 pixels at the first
+};
+
+class MonitorMoveTest : public LayoutTest, public ::testing::WithParamInterface<MonitorMoveCase> {};
+
+TEST_P(MonitorMoveTest, FontKeepsItsPointSizeAtTheNewDpi) {
+  const MonitorMoveCase& c = GetParam();
+  machine.screen.Set(c.fromTwips, c.fromTwips);
+  Zelvane& z = WithButton({u"alpha", u"amber", u"apple"});
+  const auto font = sim::MakeSimFont(u"MS Sans Serif", 8.25);
+  z.SetFont(font);
+  machine.screen.Set(c.toTwips, c.toTwips);
+  if (c.hostResizes)
+    form.Surface().Resize(124 * 15 / static_cast<int>(c.toTwips), 25 * 15 / static_cast<int>(c.toTwips));
+  else
+    form.Surface().DpiChangedAfterParent();
+  const auto shown = c.hostSetsFont ? sim::MakeSimFont(u"MS Sans Serif", 8.25) : font;
+  if (c.hostSetsFont) z.SetFont(shown);
+
+  EXPECT_EQ(z.Font(), shown) << c.name;
+  EXPECT_EQ(shown->Size(), 8.25) << c.name << ": the Font property keeps its point size";
+  EXPECT_EQ(form.Txt().FontResolution(), c.toTwips) << c.name;
+  EXPECT_EQ(form.Lst().FontResolution(), c.toTwips) << c.name;
+  EXPECT_EQ(form.Lst().ItemHeight(), c.itemHeight) << c.name;
+  EXPECT_EQ(form.Txt().Width(), form.Surface().ScaleWidth() - c.buttonPixels) << c.name;
+  TypeAndPause(u"a");
+  host::Rect list{};
+  machine.desktop.GetWindowRect(form.Lst().hWnd(), &list);
+  EXPECT_EQ(list.bottom - list.top, 3 * c.itemHeight + 2) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Monitors, MonitorMoveTest,
+    ::testing::Values(MonitorMoveCase{"96 to 144 dpi, message", 15, 10, false, false, 24, 24},
+                      MonitorMoveCase{"96 to 144 dpi, host sizes the control", 15, 10, true, false, 24, 24},
+                      MonitorMoveCase{"96 to 144 dpi, host sets Font again", 15, 10, false, true, 24, 24},
+                      MonitorMoveCase{"144 to 96 dpi, host sizes and sets Font", 10, 15, true, true, 16, 11},
+                      MonitorMoveCase{"same DPI", 15, 15, false, true, 16, 16}));
 
 struct StateCase {
   std::int32_t appearance;

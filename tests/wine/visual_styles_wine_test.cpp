@@ -18,7 +18,9 @@
 #include "com/control_services.h"
 #include "drawn_image.h"
 #include "host/sim/sim_control_owner.h"
+#include "host/win32/com_ptr.h"
 #include "host/win32/unique_handle.h"
+#include "host/win32/win32_font.h"
 #include "host/win32/window_dc.h"
 #include "message_pump.h"
 #include "ole_session.h"
@@ -33,6 +35,9 @@ namespace {
 constexpr int kRightButton = 6;  // CP_DROPDOWNBUTTONRIGHT
 constexpr int kPlainButton = 1;  // CP_DROPDOWNBUTTON
 
+// WM_DPICHANGED_AFTERPARENT, for SDKs that predate it.
+constexpr UINT kDpiChangedAfterParent = 0x02E3;
+
 int ScreenDpi() {
   WindowDc screen(nullptr);
   return ::GetDeviceCaps(screen.get(), LOGPIXELSX);
@@ -41,6 +46,34 @@ int ScreenDpi() {
 RECT ScreenRect(HWND hwnd, RECT client) {
   ::MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
   return client;
+}
+
+/// A form of 96 dpi whatever the screen's, as on a monitor of 96 dpi: made while
+/// the thread is unaware of DPI, which the window system scales for.
+unique_hwnd FormOf96Dpi() {
+  using SetContextFn = HANDLE(WINAPI*)(HANDLE);
+  auto setContext = reinterpret_cast<SetContextFn>(reinterpret_cast<void (*)()>(
+      ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")));
+  const HANDLE unaware = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-1));  // DPI_AWARENESS_CONTEXT_UNAWARE
+  const HANDLE before = setContext ? setContext(unaware) : nullptr;
+  unique_hwnd form(::CreateWindowExW(0, L"STATIC", L"Form", WS_POPUP | WS_CLIPCHILDREN | WS_VISIBLE, 100, 100,
+                                     400, 160, nullptr, nullptr, nullptr, nullptr));
+  if (setContext) setContext(before);
+  return form;
+}
+
+/// The character height of the font a window draws with (the font's lfHeight).
+LONG ShownFontHeight(HWND window) {
+  LOGFONTW font{};
+  ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return font.lfHeight;
+}
+
+/// The row height a plain list box gives the font `window` draws with.
+int RowHeightFor(HWND window) {
+  unique_hwnd plain(::CreateWindowExW(0, L"LISTBOX", L"", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr));
+  ::SendMessageW(plain.get(), WM_SETFONT, ::SendMessageW(window, WM_GETFONT, 0, 0), FALSE);
+  return static_cast<int>(::SendMessageW(plain.get(), LB_GETITEMHEIGHT, 0, 0));
 }
 
 /// Puts the theme back on for the prefix: EnableTheming(FALSE) writes "0" for good.
@@ -199,6 +232,54 @@ TEST_F(VisualStylesOnWindows, LayoutFollowsTheDpi) {
   RECT editor{};
   ::GetClientRect(Editor(), &editor);
   EXPECT_GE(editor.bottom - text.top, metrics.tmHeight) << "the text box cuts its text off";
+}
+
+/// The character height a copy of `font` realises at `dpi`.
+LONG HeightAt(IFont* font, int dpi) {
+  com_ptr<IFont> copy;
+  if (FAILED(font->Clone(copy.put())) || FAILED(copy->SetRatio(dpi, 2540))) return 0;
+  HFONT hfont = nullptr;
+  copy->get_hFont(&hfont);
+  LOGFONTW logFont{};
+  ::GetObjectW(hfont, sizeof logFont, &logFont);
+  return logFont.lfHeight;
+}
+
+// The form moves from a monitor of 96 dpi to one of the screen's DPI (144 and 192
+// in the DPI runs) and the control gets the per-monitor message: the text box and
+// the rows show the font's point size at the window's DPI. A host that then sets a
+// font of that point size again gets the same, not scaled twice.
+TEST_F(VisualStylesOnWindows, FontFollowsThePerMonitorMessage) {
+  const unique_hwnd lowForm = FormOf96Dpi();
+  const HWND list = reinterpret_cast<HWND>(static_cast<std::intptr_t>(z_.HwndList()));
+  // Held here: setting Font again lets the control's go.
+  const com_ptr<IFont> original(std::dynamic_pointer_cast<Win32Font>(z_.Font())->ifont());
+  CY pointSize{};
+  ASSERT_EQ(original->get_Size(&pointSize), S_OK);
+  ASSERT_NE(HeightAt(original.get(), 96), HeightAt(original.get(), 144));
+  struct Step {
+    const char* name;
+    HWND form;
+    bool setFont;
+  };
+  for (const Step& step : {Step{"to 96 dpi", lowForm.get(), false}, Step{"to the screen's DPI", form_.get(), false},
+                           Step{"Font set again", form_.get(), true}}) {
+    ::SetParent(Surface(), step.form);
+    ::SendMessageW(Surface(), kDpiChangedAfterParent, 0, 0);
+    if (step.setFont) {
+      com_ptr<IFont> same;
+      ASSERT_EQ(original->Clone(same.put()), S_OK);
+      z_.SetFont(std::make_shared<Win32Font>(std::move(same)));
+    }
+    const auto dpi = static_cast<int>(::GetDpiForWindow(Surface()));
+    EXPECT_EQ(dpi, step.form == lowForm.get() ? 96 : ScreenDpi()) << step.name;
+    EXPECT_EQ(ShownFontHeight(Editor()), HeightAt(original.get(), dpi)) << step.name;
+    EXPECT_EQ(ShownFontHeight(list), ShownFontHeight(Editor())) << step.name;
+    EXPECT_EQ(static_cast<int>(::SendMessageW(list, LB_GETITEMHEIGHT, 0, 0)), RowHeightFor(Editor())) << step.name;
+    CY size{};
+    std::dynamic_pointer_cast<Win32Font>(z_.Font())->ifont()->get_Size(&size);
+    EXPECT_EQ(size.int64, pointSize.int64) << step.name << ": the Font property keeps its point size";
+  }
 }
 
 // Last: switching the theme off is for good in a Wine prefix, so it is put back.

@@ -1,6 +1,7 @@
 #include "host/sim/sim_list_box.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/vb_errors.h"
 #include "host/sim/sim_desktop.h"
@@ -80,6 +81,12 @@ void SimListBox::SetWidth(std::int32_t width) {
 void SimListBox::SetItemHeight(int pixels) {
   itemHeight_ = std::max(1, pixels);
   ClampTop();
+}
+
+void SimListBox::SetFontResolution(float twipsPerPixel) {
+  if (fontTwipsPerPixel_ > 0.0f && twipsPerPixel > 0.0f)
+    SetItemHeight(static_cast<int>(std::lround(static_cast<float>(itemHeight_) * fontTwipsPerPixel_ / twipsPerPixel)));
+  fontTwipsPerPixel_ = twipsPerPixel;
 }
 
 void SimListBox::SetTopIndex(std::int32_t index) {

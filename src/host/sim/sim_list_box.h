@@ -51,6 +51,10 @@ class SimListBox final : public host::ListBox, public SimWindowHandler {
   void SetWidth(std::int32_t width) override;
   host::FontPtr Font() const override { return font_; }
   void SetFont(host::FontPtr font) override { font_ = std::move(font); }
+  /// Re-measures the rows as the system's list box does for a font shown at
+  /// another resolution: the item height scales by the change (the first
+  /// resolution set only records).
+  void SetFontResolution(float twipsPerPixel) override;
   host::OleColor BackColor() const override { return backColor_; }
   void SetBackColor(host::OleColor color) override { backColor_ = color; }
   host::OleColor ForeColor() const override { return foreColor_; }
@@ -59,6 +63,8 @@ class SimListBox final : public host::ListBox, public SimWindowHandler {
   // Test helpers
   const std::vector<std::u16string>& Rows() const { return rows_; }
   int ItemHeight() const { return itemHeight_; }
+  /// The resolution the font is shown at (twips per pixel); 0 until one is set.
+  float FontResolution() const { return fontTwipsPerPixel_; }
   void SetItemHeight(int pixels);
   std::int32_t TopIndex() const { return top_; }
   void SetTopIndex(std::int32_t index);
@@ -94,6 +100,7 @@ class SimListBox final : public host::ListBox, public SimWindowHandler {
   std::int32_t top_ = 0;
   int itemHeight_ = 16;
   host::FontPtr font_;
+  float fontTwipsPerPixel_ = 0.0f;
   host::OleColor backColor_ = 0x80000005;  // vbWindowBackground
   host::OleColor foreColor_ = 0x80000008;  // vbWindowText
   bool redraw_ = true;

@@ -67,6 +67,11 @@ class SimSurface final : public host::Surface, public SimWindowHandler {
   void Resize(std::int32_t width, std::int32_t height);
   /// Fires UserControl_Paint, as when the window is uncovered.
   void Paint();
+  /// What a per-monitor aware form's move to a monitor of another DPI sends the
+  /// window once the form has taken its new size (WM_DPICHANGED_AFTERPARENT):
+  /// fires UserControl_Resize then UserControl_Paint. Set the screen's new
+  /// resolution first.
+  void DpiChangedAfterParent() { FireResizeAndPaint(); }
   std::int32_t Height() const;
   int BorderWidth() const;
   /// The unit that vbContainerPosition/vbContainerSize convert to (default twips).

@@ -54,6 +54,7 @@ class SimTextBox final : public host::TextBox, public SimWindowHandler {
   void SetEnabled(bool enabled) override;
   host::FontPtr Font() const override { return font_; }
   void SetFont(host::FontPtr font) override { font_ = std::move(font); }
+  void SetFontResolution(float twipsPerPixel) override { fontTwipsPerPixel_ = twipsPerPixel; }
   host::OleColor BackColor() const override { return backColor_; }
   void SetBackColor(host::OleColor color) override { backColor_ = color; }
   host::OleColor ForeColor() const override { return foreColor_; }
@@ -69,6 +70,8 @@ class SimTextBox final : public host::TextBox, public SimWindowHandler {
   void SetHeight(std::int32_t height) override;
 
   // Test helpers
+  /// The resolution the font is shown at (twips per pixel); 0 until one is set.
+  float FontResolution() const { return fontTwipsPerPixel_; }
   /// The caret's position (the moving end of the selection).
   std::int32_t Caret() const { return caret_; }
   /// What a screen reader would announce as the box's name.
@@ -106,6 +109,7 @@ class SimTextBox final : public host::TextBox, public SimWindowHandler {
   std::int32_t anchor_ = 0;  // fixed end of the selection
   std::int32_t caret_ = 0;   // moving end of the selection
   host::FontPtr font_;
+  float fontTwipsPerPixel_ = 0.0f;
   host::OleColor backColor_ = 0x80000005;  // vbWindowBackground
   host::OleColor foreColor_ = 0x80000008;  // vbWindowText
   bool pressed_ = false;          // a left press on the box awaits its release

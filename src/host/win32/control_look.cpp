@@ -2,9 +2,12 @@
 
 #include "core/vb_errors.h"
 
+#include <cmath>
+
 namespace zelvane::win32 {
 namespace {
 
+constexpr float kTwipsPerInch = 1440.0f;
 constexpr OLE_COLOR kSystemWindow = 0x80000000u | COLOR_WINDOW;
 constexpr OLE_COLOR kSystemWindowText = 0x80000000u | COLOR_WINDOWTEXT;
 
@@ -27,14 +30,24 @@ void ControlLook::SetFont(const host::FontPtr& font) {
 
 void ControlLook::MoveTo(HWND hwnd) {
   hwnd_ = hwnd;
+  // A new window shows the system's font until it is given one.
+  ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.hfont()), TRUE);
+}
+
+void ControlLook::SetFontResolution(float twipsPerPixel) {
+  if (!(twipsPerPixel > 0.0f)) return;
+  const auto dpi = static_cast<int>(std::lround(kTwipsPerInch / twipsPerPixel));
+  if (dpi == dpi_) return;
+  dpi_ = dpi;
   Apply(font_.font());
 }
 
 void ControlLook::OnFontChanged() { Apply(font_.font()); }
 
 void ControlLook::Apply(std::shared_ptr<Win32Font> font) {
-  FontHandleLease lease(font);
-  ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(lease.hfont()), TRUE);
+  FontHandleLease lease(font, dpi_);
+  // A window already showing that GDI font is left as it is.
+  if (lease.hfont() != font_.hfont()) ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(lease.hfont()), TRUE);
   // The control has let go of the old GDI font only now.
   if (font_.font() != font) {
     if (font_.font()) font_.font()->RemoveListener(this);

@@ -24,6 +24,9 @@ class ControlLook final : private FontChangeListener {
   /// Takes a Win32Font and keeps its GDI font leased while the control uses it. No
   /// object keeps the current font; any other kind of object is VB error 13.
   void SetFont(const host::FontPtr& font);
+  /// Shows the font's point size in pixels of `twipsPerPixel` twips from now on,
+  /// whatever font is set; the font object keeps its size.
+  void SetFontResolution(float twipsPerPixel);
   host::OleColor BackColor() const { return colors_.BackColor(); }
   /// An OLE colour that names no colour is VB error 380, the old one kept.
   void SetBackColor(host::OleColor color);
@@ -40,6 +43,7 @@ class ControlLook final : private FontChangeListener {
   void Apply(std::shared_ptr<Win32Font> font);
 
   HWND hwnd_;
+  int dpi_ = 0;  // the resolution the font is shown at; 0 for the font object's own
   FontHandleLease font_;
   ControlColors colors_;
 };

@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "host/win32/com_ptr.h"
 #include "host/win32/win32_font.h"
 
 namespace zelvane::win32 {
@@ -12,7 +13,9 @@ namespace zelvane::win32 {
 class FontHandleLease {
  public:
   FontHandleLease() noexcept = default;
-  explicit FontHandleLease(std::shared_ptr<Win32Font> font) noexcept;
+  /// The font as the object itself realises it; with a `dpi`, its point size at
+  /// that resolution instead, realised by a copy so the host's object keeps its own.
+  explicit FontHandleLease(std::shared_ptr<Win32Font> font, int dpi = 0) noexcept;
   FontHandleLease(const FontHandleLease&) = delete;
   FontHandleLease& operator=(const FontHandleLease&) = delete;
   FontHandleLease(FontHandleLease&& other) noexcept;
@@ -26,6 +29,7 @@ class FontHandleLease {
   void Release() noexcept;
 
   std::shared_ptr<Win32Font> font_;
+  com_ptr<IFont> realiser_;  // the host's object, or the copy scaled to another resolution
   HFONT hfont_ = nullptr;
 };
 

@@ -51,6 +51,7 @@ class Win32ListBox final : public host::ListBox, private SubclassHandler {
   void SetWidth(std::int32_t width) override;
   host::FontPtr Font() const override { return look_.Font(); }
   void SetFont(host::FontPtr font) override;
+  void SetFontResolution(float twipsPerPixel) override { look_.SetFontResolution(twipsPerPixel); }
   host::OleColor BackColor() const override { return look_.BackColor(); }
   void SetBackColor(host::OleColor color) override;
   host::OleColor ForeColor() const override { return look_.ForeColor(); }

@@ -13,10 +13,14 @@ namespace zelvane::win32 {
 /// (tens of microseconds under Wine), which a filter that passes after each of
 /// thousands of rows would pay thousands of times. So a pass looks at the queue
 /// only when the last look is at least a millisecond old: far quicker than anyone
-/// notices, and input still runs in the order it came.
+/// notices, and input still runs in the order it came. A run of passes counts its
+/// first millisecond from its start: a refill begins right after the key that
+/// asked for it, when all that waits is the text box's repaint of that key, which
+/// may as well come after the list shows.
 class Win32MessageLoop final : public host::MessageLoop {
  public:
   void DoEvents() override;
+  void BeginPasses() override { lastLook_ = std::chrono::steady_clock::now(); }
 
  private:
   static constexpr std::chrono::microseconds kLookInterval{1000};

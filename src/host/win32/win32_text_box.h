@@ -58,6 +58,7 @@ class Win32TextBox final : public host::TextBox, private SubclassHandler {
   host::FontPtr Font() const override { return look_.Font(); }
   /// Takes a Win32Font (VB error 13 for any other object); no object keeps the font.
   void SetFont(host::FontPtr font) override;
+  void SetFontResolution(float twipsPerPixel) override { look_.SetFontResolution(twipsPerPixel); }
   host::OleColor BackColor() const override { return look_.BackColor(); }
   void SetBackColor(host::OleColor color) override;
   host::OleColor ForeColor() const override { return look_.ForeColor(); }
