@@ -74,10 +74,16 @@ void Zelvane::DecideDropDown() {
   const bool onlyTheTextItself =
       rows == 1 && site_.textCase.ToUpper(site_.lst->List(0)) == site_.textCase.ToUpper(text);
   if (text.empty() || rows == 0 || onlyTheTextItself) {
+    appendDue_ = false;
     HideList();
-  } else {
-    ShowList();
+    return;
   }
+  const bool appended = AppendFirstRow();
+  if (Closed()) return;
+  ShowList();
+  if (!appended || Closed() || !site_.lst->Visible()) return;
+  site_.lst->SetListIndex(0);
+  AnnounceHighlight();
 }
 
 }  // namespace zelvane::control
