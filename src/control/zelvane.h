@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "control/control_options.h"
+#include "control/matched_span_finder.h"
 #include "core/variant.h"
 #include "core/variant_enumerator.h"
 #include "dropdown/c_drop_down.h"
@@ -299,6 +300,8 @@ class Zelvane final : private host::TextBoxEvents,
   // the text may differ from the one it matches against.
   std::uint64_t textChanges_ = 0;
   bool filterBusy_ = false;
+  // What the rows matched, for the list to draw in bold (HighlightMatch).
+  MatchedSpanFinder matchedSpans_{site_.textCase};
   // Inline completion: the text before the selection at the last key press, until
   // its release; whether the last change added characters at the end; the box
   // taking the control's own completion; the text the completion left showing.

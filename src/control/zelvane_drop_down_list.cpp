@@ -47,6 +47,7 @@ void Zelvane::ShowFullList() {
     host::ListBox& lst = *site_.lst;
     RedrawPause pause(lst);
     lst.Clear();
+    matchedSpans_.SetFilter({}, false);
     itemlist::FifoEnumerator items = itemList_->NewEnum();
     std::u16string item;
     while (items.Next(item)) lst.AddItem(item);

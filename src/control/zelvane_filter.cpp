@@ -38,6 +38,7 @@ bool Zelvane::FillMatchingRows() {
   RedrawPause pause(lst);
   const std::u16string typed = site_.textCase.ToUpper(site_.txt.Text());
   lst.Clear();
+  matchedSpans_.SetFilter(typed, options_.MatchAnywhere);
   // Matching anywhere: as if a '*' stood before the typed text too.
   const core::LikePattern pattern(options_.MatchAnywhere ? u"*" + typed + u"*" : typed + u"*");
   std::u16string row;

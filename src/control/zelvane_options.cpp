@@ -50,6 +50,7 @@ void Zelvane::ApplyOptions(const ControlOptions& options) {
   site_.tmr.SetInterval(options.FilterDelay);
   options_ = options;
   OpenTheme();
+  site_.lst->SetRowMatcher(options_.HighlightMatch ? &matchedSpans_ : nullptr);
 }
 
 }  // namespace zelvane::control

@@ -45,6 +45,7 @@ class SimListBox final : public host::ListBox, public SimWindowHandler {
   /// -1 clears; other values outside the rows raise VB error 380.
   void SetListIndex(std::int32_t index) override;
   void SetRedraw(bool redraw) override;
+  void SetRowMatcher(const host::RowMatcher* matcher) override { matcher_ = matcher; }
   std::int32_t Width() const override;
   /// A negative width raises VB error 380.
   void SetWidth(std::int32_t width) override;
@@ -64,6 +65,8 @@ class SimListBox final : public host::ListBox, public SimWindowHandler {
   /// Whole rows that fit in the client area (at least 1).
   std::int32_t VisibleRowCount() const;
   bool Redrawing() const { return redraw_; }
+  /// The bold part of each row in view, as the rows are drawn; none drawn plain.
+  std::vector<host::RowMatcher::Span> DrawnBoldSpans() const;
   int RedrawOffCount() const { return redrawOffs_; }
   int RedrawOnCount() const { return redrawOns_; }
   /// Rows appended while painting was off, over the list box's life.
@@ -93,6 +96,7 @@ class SimListBox final : public host::ListBox, public SimWindowHandler {
   std::int32_t top_ = 0;
   int itemHeight_ = 16;
   host::FontPtr font_;
+  const host::RowMatcher* matcher_ = nullptr;
   host::OleColor backColor_ = 0x80000005;  // vbWindowBackground
   host::OleColor foreColor_ = 0x80000008;  // vbWindowText
   bool redraw_ = true;
