@@ -1,6 +1,7 @@
 #include "host/win32/matched_rows_painter.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zelvane::win32 {
 namespace {
@@ -8,14 +9,13 @@ namespace {
 // Where the list box itself starts a row's text.
 constexpr int kTextIndent = 1;
 
-// Draws `count` characters at `x` and returns where the next ones start.
-int DrawRun(HDC dc, HFONT font, int x, const RECT& rect, const char16_t* text, int count) {
-  if (count <= 0) return x;
-  ::SelectObject(dc, font);
+// Draws `count` characters at `x` and returns where the next ones start; `options`
+// may fill the row's background in the same call.
+int DrawRun(HDC dc, int x, const RECT& rect, UINT options, const char16_t* text, int count) {
   const auto* wide = reinterpret_cast<const wchar_t*>(text);
-  ::ExtTextOutW(dc, x, rect.top, ETO_CLIPPED, &rect, wide, static_cast<UINT>(count), nullptr);
+  ::ExtTextOutW(dc, x, rect.top, options | ETO_CLIPPED, &rect, wide, static_cast<UINT>(count), nullptr);
   SIZE size{};
-  ::GetTextExtentPoint32W(dc, wide, count, &size);
+  if (count > 0) ::GetTextExtentPoint32W(dc, wide, count, &size);
   return x + size.cx;
 }
 
@@ -32,14 +32,48 @@ HFONT MatchedRowsPainter::BoldOf(HFONT font) {
   return bold_ ? bold_.get() : font;
 }
 
+MatchedRowsPainter::~MatchedRowsPainter() {
+  if (memory_ && memoryBitmap_) ::SelectObject(memory_.get(), memoryBitmap_);
+}
+
+HDC MatchedRowsPainter::Buffer(HDC window, const RECT& client) {
+  const SIZE size{std::max(client.right - client.left, 1L), std::max(client.bottom - client.top, 1L)};
+  if (!memory_) memory_.reset(::CreateCompatibleDC(window));
+  if (!memory_) return nullptr;
+  if (!buffer_ || size.cx > bufferSize_.cx || size.cy > bufferSize_.cy) {
+    unique_hbitmap bitmap(::CreateCompatibleBitmap(window, size.cx, size.cy));
+    if (!bitmap) return nullptr;
+    const HGDIOBJ previous = ::SelectObject(memory_.get(), bitmap.get());
+    if (!memoryBitmap_) memoryBitmap_ = previous;
+    buffer_ = std::move(bitmap);
+    bufferSize_ = size;
+  }
+  ::SetTextColor(memory_.get(), ::GetTextColor(window));
+  ::SetBkColor(memory_.get(), ::GetBkColor(window));
+  return memory_.get();
+}
+
 void MatchedRowsPainter::Paint(const host::ListBox& rows, HDC dc, HBRUSH back, const host::RowMatcher& matcher) {
-  const auto list = reinterpret_cast<HWND>(rows.hWnd());
   RECT client{};
-  ::GetClientRect(list, &client);
+  ::GetClientRect(reinterpret_cast<HWND>(rows.hWnd()), &client);
+  const HDC buffer = Buffer(dc, client);
+  if (!buffer) {
+    PaintRows(rows, dc, client, back, matcher);
+    return;
+  }
+  PaintRows(rows, buffer, client, back, matcher);
+  ::BitBlt(dc, client.left, client.top, client.right - client.left, client.bottom - client.top, buffer, client.left,
+           client.top, SRCCOPY);
+}
+
+void MatchedRowsPainter::PaintRows(const host::ListBox& rows, HDC dc, const RECT& client, HBRUSH back,
+                                   const host::RowMatcher& matcher) {
+  const auto list = reinterpret_cast<HWND>(rows.hWnd());
   auto font = reinterpret_cast<HFONT>(::SendMessageW(list, WM_GETFONT, 0, 0));
   if (!font) font = static_cast<HFONT>(::GetStockObject(SYSTEM_FONT));
   const HGDIOBJ kept = ::SelectObject(dc, font);
   const int mode = ::SetBkMode(dc, TRANSPARENT);
+  const Colors normal{::GetBkColor(dc), ::GetTextColor(dc)};
   const int count = rows.ListCount();
   const int highlighted = rows.ListIndex();
   int bottom = client.top;
@@ -49,9 +83,9 @@ void MatchedRowsPainter::Paint(const host::ListBox& rows, HDC dc, HBRUSH back, c
         rect.top >= client.bottom) {
       break;
     }
-    const Brushes brushes{row == highlighted ? ::GetSysColorBrush(COLOR_HIGHLIGHT) : back,
-                          row == highlighted ? ::GetSysColor(COLOR_HIGHLIGHTTEXT) : ::GetTextColor(dc)};
-    PaintRow(dc, rows.List(row), rect, brushes, matcher, font);
+    const Colors colors =
+        row == highlighted ? Colors{::GetSysColor(COLOR_HIGHLIGHT), ::GetSysColor(COLOR_HIGHLIGHTTEXT)} : normal;
+    PaintRow(dc, rows.List(row), rect, colors, matcher, font);
     bottom = rect.bottom;
   }
   const RECT below{client.left, bottom, client.right, client.bottom};
@@ -60,19 +94,25 @@ void MatchedRowsPainter::Paint(const host::ListBox& rows, HDC dc, HBRUSH back, c
   ::SelectObject(dc, kept);
 }
 
-void MatchedRowsPainter::PaintRow(HDC dc, const std::u16string& text, const RECT& rect, const Brushes& brushes,
+// The first run also fills the row, as the list box's own single call does.
+void MatchedRowsPainter::PaintRow(HDC dc, const std::u16string& text, const RECT& rect, const Colors& colors,
                                   const host::RowMatcher& matcher, HFONT font) {
-  ::FillRect(dc, &rect, brushes.back);
-  const COLORREF kept = ::SetTextColor(dc, brushes.text);
+  const COLORREF keptText = ::SetTextColor(dc, colors.text);
+  const COLORREF keptBack = ::SetBkColor(dc, colors.back);
   const auto size = static_cast<std::int32_t>(text.size());
   const host::RowMatcher::Span span = matcher.MatchedSpan(text);
   const std::int32_t start = std::clamp(span.start, 0, size);
   const std::int32_t end = std::clamp(span.start + span.length, start, size);
-  int x = rect.left + kTextIndent;
-  x = DrawRun(dc, font, x, rect, text.data(), start);
-  x = DrawRun(dc, BoldOf(font), x, rect, text.data() + start, end - start);
-  DrawRun(dc, font, x, rect, text.data() + end, size - end);
-  ::SetTextColor(dc, kept);
+  // A row without a match is one run.
+  int x = DrawRun(dc, rect.left + kTextIndent, rect, ETO_OPAQUE, text.data(), end > start ? start : size);
+  if (end > start) {
+    ::SelectObject(dc, BoldOf(font));
+    x = DrawRun(dc, x, rect, 0, text.data() + start, end - start);
+    ::SelectObject(dc, font);
+    if (end < size) DrawRun(dc, x, rect, 0, text.data() + end, size - end);
+  }
+  ::SetBkColor(dc, keptBack);
+  ::SetTextColor(dc, keptText);
 }
 
 }  // namespace zelvane::win32
