@@ -1,5 +1,5 @@
 # Shared by the demo and test commands: package set-up and the Wine environment.
-set -euo pipefail
+# Sourcing it sets no shell option: each script sets its own.
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 JOBS=${JOBS:-$(nproc)}
@@ -14,7 +14,7 @@ ensure_packages() {
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "== installing: ${missing[*]}"
-  as_root apt-get update -qq
+  apt_update
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
@@ -26,16 +26,16 @@ WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools binuti
 # reads them back) and their optional signatures.
 PACKAGE_PACKAGES=(zip wixl msitools osslsigncode)
 
-# 32-bit Windows programs run in the same 64-bit prefix through Debian's 32-bit Wine.
-# Installs it when missing; fails when this machine cannot start 32-bit programs
-# (its kernel lacks them), which only the loader that comes with it can tell.
-ensure_wine32() {
-  dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
-  ensure_packages wine32:i386
-  /lib/ld-linux.so.2 --version >/dev/null 2>&1
+# An index that cannot be fetched (a mirror in sync) fails the update, yet the indexes
+# it has are enough for most installs; an install that needs the missing one fails
+# clearly by itself.
+apt_update() {
+  as_root apt-get update -qq || echo "== apt-get update could not fetch every index; going on with those it has"
 }
 
 source "$ROOT/scripts/system_folder.sh"
+source "$ROOT/scripts/wine32_packages.sh"
+source "$ROOT/scripts/i686.sh"
 source "$ROOT/scripts/wine_prefix.sh"
 
 # A private Wine prefix for this run, made once; Wine's own chatter is silenced.
@@ -48,7 +48,7 @@ setup_wine() {
   if [ -z "${WINEPREFIX:-}" ]; then
     WINEPREFIX=$(mktemp -d /tmp/zelvane-wine.XXXXXX)
     export WINEPREFIX
-    trap 'wineserver_stop' EXIT
+    trap 'wineserver_stop; rm -rf "$WINEPREFIX"' EXIT
   fi
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "== creating Wine prefix $WINEPREFIX"

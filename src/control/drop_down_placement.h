@@ -16,8 +16,11 @@ std::optional<host::Rect> MonitorWorkArea(host::WindowSystem& windows, const hos
 /// and as wide as the control window at `control`, so that it stays within the
 /// control's work area `work`: below the control when it fits there, else above it
 /// when more of it shows there, and shifted sideways into the work area. Neither
-/// size changes, so a list taller than both sides goes where more of it shows.
+/// size changes, so a list taller than both sides goes where more of it shows, and
+/// one wider than the work area keeps the edge where its rows start in view: the
+/// left one, or the right one when they read `rightToLeft`.
 /// Without a work area the drop-down goes below the control.
-host::Point DropDownPosition(const std::optional<host::Rect>& work, const host::Rect& control, std::int32_t height);
+host::Point DropDownPosition(const std::optional<host::Rect>& work, const host::Rect& control, std::int32_t height,
+                             bool rightToLeft);
 
 }  // namespace zelvane::control

@@ -112,7 +112,8 @@ class Zelvane final : private host::TextBoxEvents,
   bool CloseOnEscape() const { return options_.CloseOnEscape; }
   void SetCloseOnEscape(bool close);
   /// The key of the saved list; empty is refused with 380 (it would share one list
-  /// among every control without a key), leaving the key as it was.
+  /// among every control without a key), leaving the key as it was. At run time
+  /// with AutoSaveList on, a new key saves the list of the old one and loads its own.
   const std::u16string& RegKey() const { return regKey_; }
   void SetRegKey(const std::u16string& key);
   const std::u16string& AccessibleName() const { return options_.AccessibleName; }
@@ -142,6 +143,7 @@ class Zelvane final : private host::TextBoxEvents,
   // Creation, the saved list.
   void UserControl_Initialize();
   void LoadSavedList();
+  void LoadListSavedUnder(const std::u16string& key);
   void SaveList();
   bool SavedListReachable() const;
   std::u16string ListToSave() const;
@@ -214,6 +216,8 @@ class Zelvane final : private host::TextBoxEvents,
   float ButtonWidth() const;
   bool InButtonStrip(float X, float Y) const;
   host::Rect ButtonRect() const;
+  /// Mirrors the text box, the button and the list for the reading order, at once.
+  void ApplyReadingOrder();
 
   // Visual styles.
   /// Opens the theme data when visual styles are wanted and active, else draws classic.

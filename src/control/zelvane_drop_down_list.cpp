@@ -21,7 +21,7 @@ void Zelvane::PlaceList() {
   site_.windows.GetWindowRect(site_.surface.hWnd(), &window);
   const std::int32_t height = DropDownHeight();
   const std::optional<host::Rect> work = WorkAreaFor(window);
-  const host::Point at = DropDownPosition(work, window, height);
+  const host::Point at = DropDownPosition(work, window, height, RightToLeft());
   const bool opening = !cd_->Shown();
   cd_->SetOwnerWindow(site_.surface.hWnd());
   cd_->Show(site_.lst, at.x, at.y, window.right - window.left, height, true);

@@ -21,7 +21,11 @@ void Zelvane::UserControl_Resize() {
   const std::int32_t width = site_.surface.ScaleWidth();
   const std::int32_t height = site_.surface.ScaleHeight();
   const float textWidth = ShowButton() ? static_cast<float>(width) - ButtonWidth() : static_cast<float>(width);
-  site_.txt.SetWidth(std::max(0, Pixels(textWidth)));
+  const std::int32_t textPixels = std::max(0, Pixels(textWidth));
+  site_.txt.SetWidth(textPixels);
+  // Right to left the button strip takes the left edge and the text box the rest.
+  const std::int32_t left = RightToLeft() ? std::max(0, width - textPixels) : 0;
+  if (site_.txt.Left() != left) site_.txt.SetLeft(left);
   if (storedAppearance_ == zv3d) {
     site_.txt.SetTop(0);
     site_.txt.SetHeight(std::max(0, height));
@@ -31,9 +35,22 @@ void Zelvane::UserControl_Resize() {
   }
 }
 
+// Right to left, the mirror image of the strip: as wide, at the other edge.
 host::Rect Zelvane::ButtonRect() const {
-  const auto width = static_cast<float>(site_.surface.ScaleWidth());
-  return {Pixels(width - ButtonWidth()), 0, site_.surface.ScaleWidth(), site_.surface.ScaleHeight()};
+  const std::int32_t width = site_.surface.ScaleWidth();
+  const std::int32_t left = Pixels(static_cast<float>(width) - ButtonWidth());
+  if (RightToLeft()) return {0, 0, width - left, site_.surface.ScaleHeight()};
+  return {left, 0, width, site_.surface.ScaleHeight()};
+}
+
+void Zelvane::ApplyReadingOrder() {
+  site_.txt.SetRightToLeft(RightToLeft());
+  site_.lst->SetRightToLeft(RightToLeft());
+  UserControl_Resize();
+  // The button leaves one edge for the other.
+  site_.surface.Cls();
+  UserControl_Paint();
+  if (cd_->Shown()) PlaceList();
 }
 
 void Zelvane::UserControl_Paint() {
@@ -44,7 +61,9 @@ void Zelvane::UserControl_Paint() {
 bool Zelvane::InButtonStrip(float X, float Y) const {
   const auto width = static_cast<float>(site_.surface.ScaleWidth());
   const auto height = static_cast<float>(site_.surface.ScaleHeight());
-  return static_cast<float>(site_.txt.Width()) < X && X < width && 0.0f <= Y && Y < height;
+  if (!(0.0f <= Y && Y < height)) return false;
+  if (RightToLeft()) return 0.0f <= X && X < static_cast<float>(site_.txt.Left());
+  return static_cast<float>(site_.txt.Width()) < X && X < width;
 }
 
 float Zelvane::ScaleToParentX(float X) {

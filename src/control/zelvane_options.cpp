@@ -17,15 +17,6 @@ void Zelvane::SetCloseOnEscape(bool close) {
   if (site_.lst->Visible()) site_.container.ControlInfoChanged();
 }
 
-void Zelvane::SetRegKey(const std::u16string& key) {
-  if (key.empty()) core::RaiseVbError(core::VbError::InvalidPropertyValue);
-  // The list goes whole under the new key (registry names ignore case): what is
-  // saved there belongs to other controls and is no base to merge into.
-  if (changes_ && site_.textCase.ToUpper(key) != site_.textCase.ToUpper(regKey_)) changes_->Replaced();
-  regKey_ = key;
-  Notify(u"RegKey");
-}
-
 void Zelvane::SetAccessibleName(const std::u16string& name) {
   options_.AccessibleName = name;
   Notify(u"AccessibleName");
@@ -48,8 +39,10 @@ void Zelvane::EscapeClaimChanged() {
 // Nothing changes before the timer has taken the new delay.
 void Zelvane::ApplyOptions(const ControlOptions& options) {
   site_.tmr.SetInterval(options.FilterDelay);
+  const bool mirrored = options.RightToLeft != options_.RightToLeft;
   options_ = options;
   OpenTheme();
+  if (mirrored) ApplyReadingOrder();
   site_.lst->SetRowMatcher(options_.HighlightMatch ? &matchedSpans_ : nullptr);
 }
 

@@ -1,11 +1,13 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "control/control_errors.h"
 #include "control/zelvane.h"
 #include "core/line_split.h"
+#include "core/vb_errors.h"
 
 namespace zelvane::control {
 namespace {
@@ -26,10 +28,39 @@ bool Zelvane::SavedListReachable() const { return AutoSaveList && !regKey_.empty
 
 void Zelvane::LoadSavedList() {
   if (!SavedListReachable() || !site_.container.AmbientUserMode()) return;
-  loadedValue_ = site_.settings.GetSetting(kAppName, listSection_, regKey_, u"");
-  FillFromSaved(*itemList_, loadedValue_);
-  changes_ = std::make_unique<itemlist::ListChanges>(site_.textCase);
+  LoadListSavedUnder(regKey_);
+}
+
+// Everything that can fail comes before the list is touched.
+void Zelvane::LoadListSavedUnder(const std::u16string& key) {
+  std::u16string saved = site_.settings.GetSetting(kAppName, listSection_, key, u"");
+  auto changes = std::make_unique<itemlist::ListChanges>(site_.textCase);
+  FillFromSaved(*itemList_, saved);
+  loadedValue_ = std::move(saved);
+  changes_ = std::move(changes);
   listLoaded_ = true;
+}
+
+// While running with AutoSaveList on, the control follows its key, as one restored
+// with that key would: what it did to the list of the key it leaves is saved there
+// (merged like any save), and the list saved under the new key replaces its items.
+// An open drop-down keeps its rows, as after any other replacement of the list.
+// Otherwise only the key changes, and a loaded list goes whole under the new one:
+// what is saved there belongs to other controls and is no base to merge into.
+// Registry names ignore case, so a key respelt names the same list.
+void Zelvane::SetRegKey(const std::u16string& key) {
+  if (key.empty()) core::RaiseVbError(core::VbError::InvalidPropertyValue);
+  if (key == regKey_) return;
+  if (site_.textCase.ToUpper(key) != site_.textCase.ToUpper(regKey_)) {
+    if (AutoSaveList && site_.container.AmbientUserMode()) {
+      SaveList();
+      LoadListSavedUnder(key);
+    } else if (changes_) {
+      changes_->Replaced();
+    }
+  }
+  regKey_ = key;
+  Notify(u"RegKey");
 }
 
 void Zelvane::SaveList() {

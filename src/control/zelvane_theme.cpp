@@ -19,8 +19,8 @@ void Zelvane::OpenTheme() {
 }
 
 int Zelvane::ButtonThemePart() const {
-  return site_.surface.IsThemePartDefined(host::CP_DROPDOWNBUTTONRIGHT) ? host::CP_DROPDOWNBUTTONRIGHT
-                                                                        : host::CP_DROPDOWNBUTTON;
+  const int sided = RightToLeft() ? host::CP_DROPDOWNBUTTONLEFT : host::CP_DROPDOWNBUTTONRIGHT;
+  return site_.surface.IsThemePartDefined(sided) ? sided : host::CP_DROPDOWNBUTTON;
 }
 
 int Zelvane::ButtonThemeState() const {

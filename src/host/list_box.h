@@ -30,6 +30,9 @@ class ListBox : public WindowControl {
   /// the list box itself does. The matcher outlives its use here.
   virtual void SetRowMatcher(const RowMatcher* matcher) = 0;
 
+  /// Rows read right to left, aligned to the right edge, the scroll bar on the left;
+  /// or back to left to right.
+  virtual void SetRightToLeft(bool rightToLeft) = 0;
   virtual std::int32_t Width() const = 0;
   virtual void SetWidth(std::int32_t width) = 0;
   virtual FontPtr Font() const = 0;

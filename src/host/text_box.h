@@ -34,6 +34,11 @@ class TextBox : public WindowControl {
   virtual OleColor ForeColor() const = 0;
   virtual void SetForeColor(OleColor color) = 0;
 
+  /// Right-to-left reading, aligned to the right edge; or back to left to right.
+  /// The box's window may be made anew for it (hWnd changes), raising nothing.
+  virtual void SetRightToLeft(bool rightToLeft) = 0;
+  virtual std::int32_t Left() const = 0;
+  virtual void SetLeft(std::int32_t left) = 0;
   virtual std::int32_t Top() const = 0;
   virtual void SetTop(std::int32_t top) = 0;
   virtual std::int32_t Width() const = 0;

@@ -2,8 +2,11 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "control_fixture.h"
+#include "core/utf.h"
 #include "host/sim/sim_messages.h"
 #include "host/sim/sim_property_bag.h"
 #include "support/raises_automation_error.h"
@@ -142,27 +145,91 @@ TEST_F(SavedListTest, TwoControlsKeepTheirOwnLists) {
   EXPECT_EQ(Saved(u"2222-4542943750000-999"), u"theirs");
 }
 
-// A copy gets its own key from code: an empty one is refused and changes nothing;
-// the list then goes whole under the new key, over what was there, and the old
-// entry stays as it was.
-TEST_F(SavedListTest, RegKeyWrittenAtRunTimeIsWhereTheListGoes) {
-  machine.settings.SaveSetting(u"Zelvane", u"Lists", u"1A2B-4542943750000-7FF", u"old");
-  machine.settings.SaveSetting(u"Zelvane", u"Lists", u"Copy", u"stale");
-  Zelvane& z = Run(form);
-  EXPECT_EQ(z.RegKey(), u"1A2B-4542943750000-7FF");
+// A key set while running is where the list comes from and goes, as if the control
+// had been restored with it; each control adds "a" before the switch and "n" after.
+class RegKeyAtRunTimeTest;
+
+struct RegKeyCase {
+  const char* name;
+  Zelvane& (RegKeyAtRunTimeTest::*make)();
+  const char16_t* newKey;
+  Strings itemsAfterSwitch;
+  std::vector<std::pair<const char16_t*, const char16_t*>> savedAtTheEnd;  // every entry there is
+};
+
+void PrintTo(const RegKeyCase& c, std::ostream* os) { *os << c.name; }
+
+class RegKeyAtRunTimeTest : public SavedListTest, public ::testing::WithParamInterface<RegKeyCase> {
+ public:
+  Zelvane& Restored() { return Run(form); }
+  Zelvane& MadeInCode() {
+    form.Container().SetUserMode(true);
+    return form.CreateNew();
+  }
+  Zelvane& WithAutoSaveListOff(Zelvane& z) {
+    z.AutoSaveList = false;
+    return z;
+  }
+  Zelvane& RestoredAutoSaveListOff() { return WithAutoSaveListOff(Restored()); }
+  Zelvane& MadeInCodeAutoSaveListOff() { return WithAutoSaveListOff(MadeInCode()); }
+  Zelvane& AtDesignTime() { return Run(form, false); }
+  /// Another control with the same key saves while this one runs.
+  Zelvane& RestoredBesideAnother() {
+    Zelvane& z = Restored();
+    support::SimForm other(machine, {.control = {20, 80, 144, 105}});
+    Run(other).AddItem(u"b1");
+    other.Terminate();
+    return z;
+  }
+};
+
+TEST_P(RegKeyAtRunTimeTest, LoadsAndSavesTheListOfTheNewKey) {
+  const RegKeyCase& c = GetParam();
+  machine.settings.SaveSetting(u"Zelvane", u"Lists", u"1A2B-4542943750000-7FF", u"s1");
+  machine.settings.SaveSetting(u"Zelvane", u"Lists", u"Other", u"t1\r\nt2");
+  Zelvane& z = (this->*c.make)();
+  z.AddItem(u"a");
+  const std::u16string before = z.RegKey();
   EXPECT_TRUE(support::RaisesAutomationError([&] { z.SetRegKey(u""); }, 380, u"ZelvaneTextBox",
                                              u"Invalid property value"));
-  EXPECT_EQ(z.RegKey(), u"1A2B-4542943750000-7FF");
-  z.SetRegKey(u"Copy");
-  EXPECT_EQ(z.RegKey(), u"Copy");
-  z.AddItem(u"new");
-  sim::SimPropertyBag stored;
-  form.Store(stored);
-  EXPECT_EQ(stored.ReadProperty(u"RegKey", std::u16string()), core::Variant(std::u16string(u"Copy")));
+  EXPECT_EQ(z.RegKey(), before);
+  form.Events().Clear();
+  z.SetRegKey(c.newKey);
+  EXPECT_EQ(z.RegKey(), c.newKey);
+  EXPECT_EQ(Items(), c.itemsAfterSwitch);
+  EXPECT_TRUE(form.Events().Names().empty());
+  z.AddItem(u"n");
   form.Terminate();
-  EXPECT_EQ(Saved(u"Copy"), u"new\r\nold");
-  EXPECT_EQ(Saved(), u"old");
+  EXPECT_EQ(machine.settings.Table().Entries().size(), c.savedAtTheEnd.size());
+  for (const auto& [key, value] : c.savedAtTheEnd) EXPECT_EQ(Saved(key), value) << core::ToUtf8(key);
 }
+
+using T = RegKeyAtRunTimeTest;
+const char16_t* const kStored = u"1A2B-4542943750000-7FF";
+
+INSTANTIATE_TEST_SUITE_P(
+    Hosts, RegKeyAtRunTimeTest,
+    ::testing::Values(
+        RegKeyCase{"Restored", &T::Restored, u"Other", {u"t1", u"t2"},
+                   {{kStored, u"a\r\ns1"}, {u"Other", u"n\r\nt1\r\nt2"}}},
+        // Nothing is ever written under the key generated for it.
+        RegKeyCase{"MadeInCode", &T::MadeInCode, u"Other", {u"t1", u"t2"},
+                   {{kStored, u"s1"}, {u"Other", u"n\r\nt1\r\nt2"}}},
+        RegKeyCase{"MadeInCodeNothingSavedYet", &T::MadeInCode, u"New", {},
+                   {{kStored, u"s1"}, {u"Other", u"t1\r\nt2"}, {u"New", u"n"}}},
+        RegKeyCase{"MadeInCodeAutoSaveListOff", &T::MadeInCodeAutoSaveListOff, u"Other", {u"a"},
+                   {{kStored, u"s1"}, {u"Other", u"t1\r\nt2"}}},
+        RegKeyCase{"RestoredAutoSaveListOff", &T::RestoredAutoSaveListOff, u"Other", {u"a", u"s1"},
+                   {{kStored, u"s1"}, {u"Other", u"t1\r\nt2"}}},
+        RegKeyCase{"SameKeyAgain", &T::Restored, kStored, {u"a", u"s1"},
+                   {{kStored, u"n\r\na\r\ns1"}, {u"Other", u"t1\r\nt2"}}},
+        RegKeyCase{"SameKeyRespelt", &T::Restored, u"1a2b-4542943750000-7ff", {u"a", u"s1"},
+                   {{kStored, u"n\r\na\r\ns1"}, {u"Other", u"t1\r\nt2"}}},
+        // What the other control saved under the key left is kept.
+        RegKeyCase{"KeyLeftSavedMeanwhile", &T::RestoredBesideAnother, u"Other", {u"t1", u"t2"},
+                   {{kStored, u"a\r\nb1\r\ns1"}, {u"Other", u"n\r\nt1\r\nt2"}}},
+        RegKeyCase{"DesignTime", &T::AtDesignTime, u"Other", {u"a"}, {{kStored, u"s1"}, {u"Other", u"t1\r\nt2"}}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Two controls with one key (a copied control, or two copies of the program): each
 // changes the list it loaded, and whichever goes second keeps what the first saved.

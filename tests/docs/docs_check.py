@@ -3,8 +3,9 @@
 
   docs_check.py <repository>              the README's member table against the IDL,
                                           its archive list against scripts/package (or
-                                          the built archive of this version), and the
-                                          members the samples name against the IDL
+                                          the built archive of this version), the
+                                          members the samples name against the IDL, and
+                                          the archive's README.txt against the README
   docs_check.py <repository> --self-test  each of a set of plausible documentation
                                           mistakes must make the check fail
 
@@ -16,6 +17,13 @@ import os
 import re
 import sys
 import zipfile
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "package"))
+import readme_text  # noqa: E402  the archive's README.txt is made by it
+
+# What the archive's README.txt must carry of the README, as the README has it now.
+ARCHIVE_README_SECTIONS = ["### Samples", "### .NET programs", "## Members and events", "## Errors", "## Behaviour",
+                           "## Troubleshooting"]
 
 # How the README's type column names the IDL's property types.
 VB_TYPES = {"BSTR": "String", "VARIANT_BOOL": "Boolean", "short": "Integer", "long": "Long",
@@ -91,9 +99,10 @@ class TypeLibrary:
 
 def section(text, heading):
     """The README's text under a heading, to the next heading of the same or a higher level."""
-    level = heading.split(" ")[0]
-    match = re.search(rf"^{re.escape(heading)}\s*$(.*?)(?=^#{{1,{len(level)}}} |\Z)", text, re.M | re.S)
-    return match.group(1) if match else ""
+    try:
+        return readme_text.section(text, heading)
+    except ValueError:
+        return ""
 
 
 def table_rows(text):
@@ -238,10 +247,22 @@ def check_samples(readme, cpp_files, lib):
     return problems
 
 
-def check(readme, idl, files, cpp_files):
+def check_archive_readme(readme, template):
+    """README.txt is made from its template and the README: each section it must carry
+    has to come out whole, not from a copy in the template that has gone stale."""
+    try:
+        text = readme_text.fill(template, readme)
+    except ValueError as error:
+        return [f"README.txt: {error}"]
+    return [f"README.txt: the README's {heading} is not in it as the README has it now"
+            for heading in ARCHIVE_README_SECTIONS
+            if "\n".join(readme_text.render(readme_text.section(readme, heading))) not in text]
+
+
+def check(readme, idl, files, cpp_files, template):
     lib = TypeLibrary(idl)
     return (check_member_table(readme, lib) + check_archive_list(readme, files)
-            + check_samples(readme, cpp_files, lib))
+            + check_samples(readme, cpp_files, lib) + check_archive_readme(readme, template))
 
 
 def read(path):
@@ -249,7 +270,7 @@ def read(path):
         return f.read()
 
 
-def self_test(readme, idl, files, cpp_files):
+def self_test(readme, idl, files, cpp_files, template):
     """Each mistake, made in one of the texts, must be found."""
     mistakes = [
         ("a member's dispatch id", "readme", "(dispatch id 14)", "(dispatch id 15)"),
@@ -269,15 +290,16 @@ def self_test(readme, idl, files, cpp_files):
         ("a C# event the wrapper renames", "readme", "box.KeyDownEvent", "box.KeyDown"),
         ("a C# event argument", "readme", "e.keyCode ==", "e.KeyCode =="),
         ("a C++ accessor", "cpp", "put_ShowButton", "get_ShowButtons"),
+        ("README.txt without the error table", "txt", "[[README: ## Errors]]", ""),
     ]
     problems = []
-    texts = {"readme": readme, "idl": idl, "cpp": "\n".join(cpp_files)}
+    texts = {"readme": readme, "idl": idl, "cpp": "\n".join(cpp_files), "txt": template}
     for what, where, old, new in mistakes:
         if old not in texts[where]:
             problems.append(f"self-test: the {where} no longer holds {old!r} for {what}")
             continue
         changed = dict(texts, **{where: texts[where].replace(old, new, 1)})
-        if not check(changed["readme"], changed["idl"], files, [changed["cpp"]]):
+        if not check(changed["readme"], changed["idl"], files, [changed["cpp"]], changed["txt"]):
             problems.append(f"self-test: a wrong {what} went unnoticed")
     return problems
 
@@ -288,8 +310,9 @@ def main():
     idl = read(os.path.join(root, "src", "com", "zelvane_text_box.idl"))
     cpp_files = [read(p) for p in sorted(glob.glob(os.path.join(root, "samples", "*.cpp")))]
     files = package_files(root)
+    template = read(os.path.join(root, "package", "README.txt.in"))
     run = self_test if sys.argv[2:] == ["--self-test"] else check
-    problems = run(readme, idl, files, cpp_files)
+    problems = run(readme, idl, files, cpp_files, template)
     for problem in problems:
         print(problem)
     return 1 if problems else 0

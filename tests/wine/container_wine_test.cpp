@@ -170,6 +170,7 @@ class TestSite final
     PumpAWhile();
   }
   HWND window() const { return window_.get(); }
+  void DestroyForm() { window_.reset(); }
   RECT position{20, 20, 220, 44};
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
@@ -335,12 +336,15 @@ class Control {
 
   void Close() {
     if (!z) return;
-    if (eventsPoint_) eventsPoint_->Unadvise(eventsCookie_);
-    if (noticesPoint_) noticesPoint_->Unadvise(noticesCookie_);
-    eventsPoint_.reset();
-    noticesPoint_.reset();
+    Disconnect();
     ole->Close(OLECLOSE_NOSAVE);
     ole->SetClientSite(nullptr);
+    LetGo();
+  }
+
+  /// Drops every reference, closed or not.
+  void LetGo() {
+    Disconnect();
     ole.reset();
     z4.reset();
     z3.reset();
@@ -401,6 +405,12 @@ class Control {
     LONG handle = 0;
     ((*z.get()).*get)(&handle);
     return reinterpret_cast<HWND>(static_cast<LONG_PTR>(handle));
+  }
+  void Disconnect() {
+    if (eventsPoint_) eventsPoint_->Unadvise(eventsCookie_);
+    if (noticesPoint_) noticesPoint_->Unadvise(noticesCookie_);
+    eventsPoint_.reset();
+    noticesPoint_.reset();
   }
   void Connect(REFIID iid, IUnknown* sink, DWORD& cookie, com_ptr<IConnectionPoint>& point) {
     const auto container = z.query<IConnectionPointContainer>();
@@ -1898,6 +1908,44 @@ TEST_F(ContainerTest, AReaderHearsTheHighlightedRowsAndComesBackToTheText) {
     EXPECT_EQ(e.state & (STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED), STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED);
   }
 }
+
+// A form closed while the list is open: the list goes with the control, and a
+// reader must hear it go while the list's window can still be named.
+struct ListGoneCase {
+  const char* name;
+  void (*end)(TestSite& form, Control& control);
+};
+
+void PrintTo(const ListGoneCase& c, std::ostream* os) { *os << c.name; }
+
+class ListGoneTest : public ContainerTest, public ::testing::WithParamInterface<ListGoneCase> {};
+
+TEST_P(ListGoneTest, AReaderHearsTheOpenListGoWithTheControl) {
+  auto active = std::make_unique<ActiveControl>();
+  Control& control = active->control;
+  for (const wchar_t* item : {L"apricot", L"apple"}) control.Add(item);
+  const HWND list = control.List();
+  TypeText(control.Editor(), "a");
+  ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(list) != FALSE; }));
+  Reader reader(list, control.Editor());
+  ASSERT_TRUE(reader.Hooked());
+  GetParam().end(active->site, control);
+  active.reset();
+  PumpAWhile();
+  const HeardEvent hidden{EVENT_OBJECT_HIDE, list, OBJID_WINDOW, CHILDID_SELF};
+  EXPECT_EQ(std::count(reader.heard.begin(), reader.heard.end(), hidden), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, ListGoneTest,
+    ::testing::Values(ListGoneCase{"LetGoWithoutClosing", [](TestSite&, Control& c) { c.LetGo(); }},
+                      ListGoneCase{"FormDestroyedFirst",
+                                   [](TestSite& form, Control& c) {
+                                     form.DestroyForm();
+                                     c.Unload();
+                                   }},
+                      ListGoneCase{"Unloaded", [](TestSite&, Control& c) { c.Unload(); }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 /// The object a reader gets for one of the control's windows.
 com_ptr<IAccessible> ObjectOf(HWND window, LONG objectId = OBJID_CLIENT) {

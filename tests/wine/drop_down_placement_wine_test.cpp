@@ -2,27 +2,19 @@
 // the bottom of the screen's work area opens its list upwards, where a real click
 // takes a row; a row drawn with its matched characters in bold. The control runs on the Win32 host layer as the COM object builds
 // it, without the COM housing around it.
-// Before <windows.h>, whose MessageBox macro would rename the host's class.
-#include "control/zelvane.h"
-#include "host/win32/win32_message_box.h"
-
-#include "host/win32/windows_api.h"
+#include "docked_control.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string_view>
 
-#include "com/control_services.h"
-#include "host/sim/sim_control_owner.h"
 #include "host/win32/unique_handle.h"
 #include "host/win32/window_dc.h"
 #include "message_pump.h"
 #include "ole_session.h"
 #include "png_file.h"
-#include "run_time_form.h"
 #include "screen_capture.h"
-#include "support/event_recorder.h"
 #include "user_input.h"
 
 namespace zelvane::win32 {
@@ -45,14 +37,10 @@ TEST(DropDownPlacementOnWindows, AControlAtTheBottomOfTheScreenOpensItsListUpwar
   unique_hwnd form(::CreateWindowExW(0, L"STATIC", L"Form", WS_POPUP | WS_CLIPCHILDREN | WS_VISIBLE, work.left + 100,
                                      work.bottom - 40, 400, 40, nullptr, nullptr, nullptr, nullptr));
   ASSERT_TRUE(form);
-  sim::SimControlOwner owner;
-  com::ControlServices services(owner);
-  RunTimeForm container;
-  support::EventRecorder events;
-  control::Zelvane z(services.Site(container));
-  z.SetEventSink(&events);
-  z.UserControl_InitProperties();
-  services.Dock(form.get(), RECT{20, 12, 220, 36});
+  DockedControl docked(form.get(), RECT{20, 12, 220, 36});
+  control::Zelvane& z = docked.z;
+  com::ControlServices& services = docked.services;
+  const support::EventRecorder& events = docked.events;
   for (const char16_t* item : {u"ac6", u"ac5", u"ac4", u"ac3", u"ac2", u"ac1", u"ab2", u"ab1"}) z.AddItem(item);
   ::SetForegroundWindow(form.get());
   services.FocusEditor();
@@ -86,7 +74,6 @@ TEST(DropDownPlacementOnWindows, AControlAtTheBottomOfTheScreenOpensItsListUpwar
   EXPECT_EQ(z.Text(), u"ab2");
   EXPECT_FALSE(::IsWindowVisible(list));
   EXPECT_EQ(events.Count("DropDownList"), 1);
-  z.UserControl_Terminate();
 }
 
 }  // namespace

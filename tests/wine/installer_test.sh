@@ -15,7 +15,6 @@
 #   installer_test.sh <x86_64 build folder with the tests> <x64 .msi> <x86 .msi> [64-only]
 set -uo pipefail
 source "$(dirname "$0")/../../scripts/lib.sh"
-set +e
 build=$(realpath "$1")
 msi64=$(realpath "$2")
 msi86=$(realpath "$3")

@@ -168,6 +168,14 @@ int SimDesktop::Border(host::Hwnd hwnd) const {
   return w == nullptr ? 0 : w->border;
 }
 
+void SimDesktop::SetStyleBits(host::Hwnd hwnd, bool on, std::intptr_t styles, std::intptr_t exStyles) {
+  std::lock_guard lock(mutex_);
+  auto* w = windows_.Find(hwnd);
+  if (w == nullptr) return;
+  w->style = on ? (w->style | styles) : (w->style & ~styles);
+  w->exStyle = on ? (w->exStyle | exStyles) : (w->exStyle & ~exStyles);
+}
+
 host::Rect SimDesktop::RectInParent(host::Hwnd hwnd) const {
   std::lock_guard lock(mutex_);
   const auto* w = windows_.Find(hwnd);

@@ -112,6 +112,9 @@ class SimDesktop final : public host::WindowSystem, public host::MessageLoop {
   /// Width of the window's non-client border; the client area lies inside it.
   void SetBorder(host::Hwnd hwnd, int thickness);
   int Border(host::Hwnd hwnd) const;
+  /// Sets (`on`) or clears the style and extended style bits, as a control does to
+  /// its own window.
+  void SetStyleBits(host::Hwnd hwnd, bool on, std::intptr_t styles, std::intptr_t exStyles);
   /// The rectangle MoveWindow set, in the parent's client coordinates.
   host::Rect RectInParent(host::Hwnd hwnd) const;
   /// The client rectangle in screen coordinates.

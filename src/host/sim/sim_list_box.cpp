@@ -64,6 +64,11 @@ void SimListBox::SetRedraw(bool redraw) {
   redraw_ = redraw;
 }
 
+void SimListBox::SetRightToLeft(bool rightToLeft) {
+  desktop_.SetStyleBits(hwnd_, rightToLeft, 0,
+                        host::WS_EX_RTLREADING | host::WS_EX_RIGHT | host::WS_EX_LEFTSCROLLBAR);
+}
+
 std::int32_t SimListBox::Width() const { return RectWidth(desktop_.RectInParent(hwnd_)); }
 
 void SimListBox::SetWidth(std::int32_t width) {

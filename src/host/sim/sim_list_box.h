@@ -45,6 +45,7 @@ class SimListBox final : public host::ListBox, public SimWindowHandler {
   /// -1 clears; other values outside the rows raise VB error 380.
   void SetListIndex(std::int32_t index) override;
   void SetRedraw(bool redraw) override;
+  void SetRightToLeft(bool rightToLeft) override;
   void SetRowMatcher(const host::RowMatcher* matcher) override { matcher_ = matcher; }
   std::int32_t Width() const override;
   /// A negative width raises VB error 380.

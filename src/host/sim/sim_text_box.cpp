@@ -113,6 +113,15 @@ void SimTextBox::Move(host::Rect rect) {
   desktop_.MoveWindow(hwnd_, rect.left, rect.top, RectWidth(rect), RectHeight(rect), true);
 }
 
+void SimTextBox::SetRightToLeft(bool rightToLeft) {
+  desktop_.SetStyleBits(hwnd_, rightToLeft, host::ES_RIGHT, host::WS_EX_RTLREADING | host::WS_EX_RIGHT);
+}
+
+void SimTextBox::SetLeft(std::int32_t left) {
+  const host::Rect r = desktop_.RectInParent(hwnd_);
+  Move({left, r.top, left + RectWidth(r), r.bottom});
+}
+
 void SimTextBox::SetTop(std::int32_t top) {
   const host::Rect r = desktop_.RectInParent(hwnd_);
   Move({r.left, top, r.right, top + RectHeight(r)});

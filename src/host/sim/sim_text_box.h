@@ -58,6 +58,9 @@ class SimTextBox final : public host::TextBox, public SimWindowHandler {
   void SetBackColor(host::OleColor color) override { backColor_ = color; }
   host::OleColor ForeColor() const override { return foreColor_; }
   void SetForeColor(host::OleColor color) override { foreColor_ = color; }
+  void SetRightToLeft(bool rightToLeft) override;
+  std::int32_t Left() const override;
+  void SetLeft(std::int32_t left) override;
   std::int32_t Top() const override;
   void SetTop(std::int32_t top) override;
   std::int32_t Width() const override;
@@ -66,7 +69,6 @@ class SimTextBox final : public host::TextBox, public SimWindowHandler {
   void SetHeight(std::int32_t height) override;
 
   // Test helpers
-  std::int32_t Left() const;
   /// The caret's position (the moving end of the selection).
   std::int32_t Caret() const { return caret_; }
   /// What a screen reader would announce as the box's name.

@@ -25,6 +25,11 @@ void ControlLook::SetFont(const host::FontPtr& font) {
   Apply(std::move(win32Font));
 }
 
+void ControlLook::MoveTo(HWND hwnd) {
+  hwnd_ = hwnd;
+  Apply(font_.font());
+}
+
 void ControlLook::OnFontChanged() { Apply(font_.font()); }
 
 void ControlLook::Apply(std::shared_ptr<Win32Font> font) {

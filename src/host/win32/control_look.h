@@ -30,6 +30,8 @@ class ControlLook final : private FontChangeListener {
   host::OleColor ForeColor() const { return colors_.ForeColor(); }
   void SetForeColor(host::OleColor color);
 
+  /// Gives the font to `hwnd`, which takes the place of the window so far.
+  void MoveTo(HWND hwnd);
   /// The answer to the control's WM_CTLCOLOR* request (see ControlColors).
   LRESULT PrepareDc(HDC dc, bool grayText = false) { return colors_.PrepareDc(dc, grayText); }
 

@@ -9,16 +9,6 @@ namespace {
 // Where the list box itself starts a row's text.
 constexpr int kTextIndent = 1;
 
-// Draws `count` characters at `x` and returns where the next ones start; `options`
-// may fill the row's background in the same call.
-int DrawRun(HDC dc, int x, const RECT& rect, UINT options, const char16_t* text, int count) {
-  const auto* wide = reinterpret_cast<const wchar_t*>(text);
-  ::ExtTextOutW(dc, x, rect.top, options | ETO_CLIPPED, &rect, wide, static_cast<UINT>(count), nullptr);
-  SIZE size{};
-  if (count > 0) ::GetTextExtentPoint32W(dc, wide, count, &size);
-  return x + size.cx;
-}
-
 }  // namespace
 
 HFONT MatchedRowsPainter::BoldOf(HFONT font) {
@@ -74,6 +64,7 @@ void MatchedRowsPainter::PaintRows(const host::ListBox& rows, HDC dc, const RECT
   const HGDIOBJ kept = ::SelectObject(dc, font);
   const int mode = ::SetBkMode(dc, TRANSPARENT);
   const Colors normal{::GetBkColor(dc), ::GetTextColor(dc)};
+  const bool rightToLeft = (::GetWindowLongPtrW(list, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
   const int count = rows.ListCount();
   const int highlighted = rows.ListIndex();
   int bottom = client.top;
@@ -85,7 +76,7 @@ void MatchedRowsPainter::PaintRows(const host::ListBox& rows, HDC dc, const RECT
     }
     const Colors colors =
         row == highlighted ? Colors{::GetSysColor(COLOR_HIGHLIGHT), ::GetSysColor(COLOR_HIGHLIGHTTEXT)} : normal;
-    PaintRow(dc, rows.List(row), rect, colors, matcher, font);
+    PaintRow(dc, rows.List(row), rect, colors, matcher, font, rightToLeft);
     bottom = rect.bottom;
   }
   const RECT below{client.left, bottom, client.right, client.bottom};
@@ -94,23 +85,35 @@ void MatchedRowsPainter::PaintRows(const host::ListBox& rows, HDC dc, const RECT
   ::SelectObject(dc, kept);
 }
 
-// The first run also fills the row, as the list box's own single call does.
+// Right to left, the runs go leftwards from the right edge, each read right to left.
 void MatchedRowsPainter::PaintRow(HDC dc, const std::u16string& text, const RECT& rect, const Colors& colors,
-                                  const host::RowMatcher& matcher, HFONT font) {
+                                  const host::RowMatcher& matcher, HFONT font, bool rightToLeft) {
   const COLORREF keptText = ::SetTextColor(dc, colors.text);
   const COLORREF keptBack = ::SetBkColor(dc, colors.back);
+  ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
   const auto size = static_cast<std::int32_t>(text.size());
   const host::RowMatcher::Span span = matcher.MatchedSpan(text);
   const std::int32_t start = std::clamp(span.start, 0, size);
   const std::int32_t end = std::clamp(span.start + span.length, start, size);
-  // A row without a match is one run.
-  int x = DrawRun(dc, rect.left + kTextIndent, rect, ETO_OPAQUE, text.data(), end > start ? start : size);
-  if (end > start) {
-    ::SelectObject(dc, BoldOf(font));
-    x = DrawRun(dc, x, rect, 0, text.data() + start, end - start);
-    ::SelectObject(dc, font);
-    if (end < size) DrawRun(dc, x, rect, 0, text.data() + end, size - end);
+  struct Run {
+    std::int32_t from, to;
+    HFONT font;
+  };
+  const Run runs[] = {{0, start, font}, {start, end, BoldOf(font)}, {end, size, font}};
+  const UINT options = ETO_CLIPPED | (rightToLeft ? ETO_RTLREADING : 0);
+  int x = rightToLeft ? rect.right - kTextIndent : rect.left + kTextIndent;
+  for (const Run& run : runs) {
+    if (run.to <= run.from) continue;
+    const auto* wide = reinterpret_cast<const wchar_t*>(text.data() + run.from);
+    const int count = run.to - run.from;
+    ::SelectObject(dc, run.font);
+    SIZE extent{};
+    ::GetTextExtentPoint32W(dc, wide, count, &extent);
+    if (rightToLeft) x -= extent.cx;
+    ::ExtTextOutW(dc, x, rect.top, options, &rect, wide, static_cast<UINT>(count), nullptr);
+    if (!rightToLeft) x += extent.cx;
   }
+  ::SelectObject(dc, font);
   ::SetBkColor(dc, keptBack);
   ::SetTextColor(dc, keptText);
 }

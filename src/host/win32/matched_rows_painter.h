@@ -35,7 +35,7 @@ class MatchedRowsPainter {
   HDC Buffer(HDC window, const RECT& client);
   void PaintRows(const host::ListBox& rows, HDC dc, const RECT& client, HBRUSH back, const host::RowMatcher& matcher);
   void PaintRow(HDC dc, const std::u16string& text, const RECT& rect, const Colors& colors,
-                const host::RowMatcher& matcher, HFONT font);
+                const host::RowMatcher& matcher, HFONT font, bool rightToLeft);
 
   // The rows are drawn off screen and copied in one go: under Wine every call that
   // draws on the window itself is a round trip to the display.

@@ -20,6 +20,21 @@ void SubclassedWindow::Destroy() noexcept {
   window_.reset();
 }
 
+void SubclassedWindow::DestroyAtNextPass() noexcept {
+  const bool classProcedureBack = subclass_ && subclass_->Outermost();
+  subclass_.reset();
+  // The class's procedure destroys the window on WM_CLOSE.
+  if (classProcedureBack && ::PostMessageW(window_.get(), WM_CLOSE, 0, 0)) (void)window_.release();
+  window_.reset();
+}
+
+void SubclassedWindow::Replace(HWND created) noexcept {
+  subclass_.reset();
+  if (::GetFocus() == window_.get()) ::SetFocus(created);
+  window_.reset(created);
+  subclass_.emplace(window_.get(), static_cast<SubclassHandler&>(*this));
+}
+
 LRESULT SubclassedWindow::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   return handler_.OnSubclassMessage(hwnd, msg, wParam, lParam);
 }

@@ -25,6 +25,14 @@ class SubclassedWindow final : private SubclassHandler {
   /// own procedure (see WindowSubclass::SendPastHandler).
   LRESULT SendPastHandler(UINT msg, WPARAM wParam, LPARAM lParam) const;
   void Destroy() noexcept;
+  /// Lets the window go, without its subclass, at the thread's next pass of its
+  /// message loop (destroyed at once when another subclass would keep ours in its
+  /// chain): the system drops what it still has queued for the thread about a window
+  /// that is gone, such as a WinEvent for a screen reader's hook on the thread.
+  void DestroyAtNextPass() noexcept;
+  /// Takes over `created` in place of the window, which is destroyed unheard by the
+  /// handler; the keyboard focus, if the old window had it, moves to `created` first.
+  void Replace(HWND created) noexcept;
 
  private:
   LRESULT OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;

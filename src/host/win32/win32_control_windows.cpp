@@ -9,6 +9,7 @@ Win32ControlWindows::Win32ControlWindows(HWND parent, host::ControlOwner& owner)
       lst_(std::make_shared<Win32ListBox>(surface_.hwnd(), owner)),
       tmr_(owner) {
   surface_.SetFocusChild(txt_.hwnd());
+  txt_.SetOnRecreated([this] { surface_.SetFocusChild(txt_.hwnd()); });
 }
 
 Win32ControlWindows::~Win32ControlWindows() { lst_->DestroyWindow(); }

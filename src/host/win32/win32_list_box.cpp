@@ -39,9 +39,11 @@ Win32ListBox::Win32ListBox(HWND parent, host::ControlOwner& owner)
 
 Win32ListBox::~Win32ListBox() { DestroyWindow(); }
 
+// A list closed as its control goes (a form closed with the list open) has just been
+// announced hidden; a reader's hook on this thread hears that at the next pass.
 void Win32ListBox::DestroyWindow() noexcept {
   events_ = nullptr;
-  window_.Destroy();
+  window_.DestroyAtNextPass();
   screen_.Destroy();
 }
 
@@ -104,6 +106,16 @@ void Win32ListBox::SetRedraw(bool redraw) {
   ::SendMessageW(window_.get(), WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
   // A hidden list is painted whole when it shows.
   if (redraw && window_.Visible()) ::InvalidateRect(window_.get(), nullptr, TRUE);
+}
+
+void Win32ListBox::SetRightToLeft(bool rightToLeft) {
+  HWND hwnd = window_.get();
+  constexpr LONG_PTR bits = WS_EX_RTLREADING | WS_EX_RIGHT | WS_EX_LEFTSCROLLBAR;
+  const LONG_PTR old = ::GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
+  ::SetWindowLongPtrW(hwnd, GWL_EXSTYLE, rightToLeft ? (old | bits) : (old & ~bits));
+  // The scroll bar moves only once the frame is measured again.
+  ::SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  ::RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
 std::int32_t Win32ListBox::Width() const {

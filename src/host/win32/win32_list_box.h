@@ -48,6 +48,7 @@ class Win32ListBox final : public host::ListBox, private SubclassHandler {
   void SetRedraw(bool redraw) override;
   void SetRowMatcher(const host::RowMatcher* matcher) override;
 
+  void SetRightToLeft(bool rightToLeft) override;
   std::int32_t Width() const override;
   void SetWidth(std::int32_t width) override;
   host::FontPtr Font() const override { return look_.Font(); }
@@ -58,8 +59,9 @@ class Win32ListBox final : public host::ListBox, private SubclassHandler {
   void SetForeColor(host::OleColor color) override;
 
   HWND hwnd() const noexcept { return window_.get(); }
-  /// Destroys the window now: once it floats it is no child of the surface, and it
-  /// must not outlive the code of its subclass.
+  /// Removes the subclass now and destroys the window at the thread's next pass of
+  /// its message loop (at once when the subclass cannot be removed): once it floats
+  /// it is no child of the surface, and it must not outlive the code of its subclass.
   void DestroyWindow() noexcept;
 
  private:

@@ -28,21 +28,22 @@ bool IsListKey(const MSG& msg) {
   return msg.message == WM_CHAR && msg.wParam == L'\r';
 }
 
-HWND CreateEdit(HWND parent) {
-  HWND hwnd = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, 0,
-                                0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextBoxId)),
-                                ThisModule(), nullptr);
+constexpr DWORD kEditStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
+
+HWND CreateEdit(HWND parent, DWORD exStyle, DWORD style, const wchar_t* text, const RECT& rect) {
+  HWND hwnd = ::CreateWindowExW(exStyle, L"EDIT", text, style, rect.left, rect.top, rect.right - rect.left,
+                                rect.bottom - rect.top, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextBoxId)), ThisModule(), nullptr);
   if (!hwnd) RaiseLastError(u"CreateWindowExW(EDIT)");
+  // Typing is not limited to the EDIT's default of 32767 characters.
+  ::SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);
   return hwnd;
 }
 
 }  // namespace
 
 Win32TextBox::Win32TextBox(HWND parent, host::ControlOwner& owner)
-    : owner_(owner), window_(CreateEdit(parent), static_cast<SubclassHandler&>(*this)), look_(window_.get()) {
-  // Typing is not limited to the EDIT's default of 32767 characters.
-  ::SendMessageW(window_.get(), EM_SETLIMITTEXT, 0, 0);
-}
+    : owner_(owner), window_(CreateEdit(parent, 0, kEditStyle, L"", RECT{}), static_cast<SubclassHandler&>(*this)), look_(window_.get()) {}
 
 Win32TextBox::~Win32TextBox() {
   *accessibleLink_ = nullptr;
@@ -111,6 +112,37 @@ void Win32TextBox::SetFont(host::FontPtr font) { look_.SetFont(font); }
 void Win32TextBox::SetBackColor(host::OleColor color) { look_.SetBackColor(color); }
 
 void Win32TextBox::SetForeColor(host::OleColor color) { look_.SetForeColor(color); }
+
+// An EDIT reads its alignment only when it is created (the system's and Wine's alike),
+// so it is made anew in the same place with the same text, selection, look and focus.
+// Its handle changes; nothing is raised to the host.
+void Win32TextBox::SetRightToLeft(bool rightToLeft) {
+  HWND old = window_.get();
+  const LONG_PTR style = ::GetWindowLongPtrW(old, GWL_STYLE);
+  const LONG_PTR exStyle = ::GetWindowLongPtrW(old, GWL_EXSTYLE);
+  const LONG_PTR exBits = WS_EX_RTLREADING | WS_EX_RIGHT;
+  const LONG_PTR nextStyle = rightToLeft ? (style | ES_RIGHT) : (style & ~static_cast<LONG_PTR>(ES_RIGHT));
+  const LONG_PTR nextExStyle = rightToLeft ? (exStyle | exBits) : (exStyle & ~exBits);
+  if (nextStyle == style && nextExStyle == exStyle) return;
+  DWORD start = 0;
+  DWORD end = 0;
+  ::SendMessageW(old, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  const std::u16string text = Text();
+  HWND created = CreateEdit(::GetParent(old), static_cast<DWORD>(nextExStyle), static_cast<DWORD>(nextStyle),
+                            Wide(text), RectInParent(old));
+  ::SetWindowPos(created, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ::SendMessageW(created, EM_SETSEL, start, end);
+  window_.Replace(created);
+  look_.MoveTo(created);
+  if (recreated_) recreated_();
+}
+
+std::int32_t Win32TextBox::Left() const { return RectInParent(window_.get()).left; }
+
+void Win32TextBox::SetLeft(std::int32_t left) {
+  const RECT rect = RectInParent(window_.get());
+  PlaceInParent(window_.get(), left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+}
 
 std::int32_t Win32TextBox::Top() const { return RectInParent(window_.get()).top; }
 

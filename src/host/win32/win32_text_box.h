@@ -5,6 +5,7 @@
 
 #include "host/win32/windows_api.h"
 
+#include <functional>
 #include <memory>
 
 #include "host/win32/click_tracker.h"
@@ -62,6 +63,9 @@ class Win32TextBox final : public host::TextBox, private SubclassHandler {
   host::OleColor ForeColor() const override { return look_.ForeColor(); }
   void SetForeColor(host::OleColor color) override;
 
+  void SetRightToLeft(bool rightToLeft) override;
+  std::int32_t Left() const override;
+  void SetLeft(std::int32_t left) override;
   std::int32_t Top() const override;
   void SetTop(std::int32_t top) override;
   std::int32_t Width() const override;
@@ -70,6 +74,8 @@ class Win32TextBox final : public host::TextBox, private SubclassHandler {
   void SetHeight(std::int32_t height) override;
 
   HWND hwnd() const noexcept { return window_.get(); }
+  /// Called after the EDIT was made anew (it takes its alignment only when created).
+  void SetOnRecreated(std::function<void()> recreated) { recreated_ = std::move(recreated); }
   /// The name screen readers announce for the box; empty for none.
   std::u16string AccessibleName() const;
 
@@ -96,6 +102,7 @@ class Win32TextBox final : public host::TextBox, private SubclassHandler {
   // What the box's accessible object reaches it through; cleared when it goes.
   std::shared_ptr<Win32TextBox*> accessibleLink_ = std::make_shared<Win32TextBox*>(this);
   LeaveTracker leave_;
+  std::function<void()> recreated_;
 };
 
 }  // namespace zelvane::win32

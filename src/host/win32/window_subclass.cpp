@@ -67,6 +67,8 @@ LRESULT WindowSubclass::SendPastHandler(UINT msg, WPARAM wParam, LPARAM lParam) 
   return ::SendMessageW(hwnd_, msg, wParam, lParam);
 }
 
+bool WindowSubclass::Outermost() const noexcept { return hwnd_ && InFront(hwnd_, &WindowSubclass::Proc); }
+
 LRESULT CALLBACK WindowSubclass::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto* link = reinterpret_cast<Link*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (link == nullptr) return ::DefWindowProcW(hwnd, msg, wParam, lParam);

@@ -30,6 +30,9 @@ class WindowSubclass {
   /// filled with thousands of rows pays per row. A later subclass in front of
   /// ours gets the message sent the ordinary way, so that it sees it.
   LRESULT SendPastHandler(UINT msg, WPARAM wParam, LPARAM lParam) const;
+  /// Whether ours is the procedure in front, so that removing it gives the window
+  /// its class's procedure back and leaves none of this module's code in its chain.
+  bool Outermost() const noexcept;
 
  private:
   struct Link;  // what the window's user data points to; outlives this object
