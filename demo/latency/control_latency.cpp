@@ -63,13 +63,16 @@ void ControlLatency::Load(const ItemSet& set, long filter_delay_ms) {
   PumpFor(50);
 }
 
-double ControlLatency::Measure(const ItemSet& set, long filter_delay_ms) {
+void ControlLatency::SetHighlightMatch(bool bold) { control_.object().Put(L"HighlightMatch", Variant(bold)); }
+
+double ControlLatency::Measure(const ItemSet& set, long filter_delay_ms, bool painted) {
   Load(set, filter_delay_ms);
   HWND editor = control_.editor();
   const double start = NowMs();
   PostKey(editor, static_cast<WORD>(L'C'));
   if (!PumpUntil([&] { return ListShows(static_cast<long>(set.matching.size())); }, kFillTimeoutMs))
     throw ComError(E_FAIL, "waiting for the control's drop-down");
+  if (painted) ::UpdateWindow(list_);
   const double elapsed = NowMs() - start;
   Close();
   return elapsed;

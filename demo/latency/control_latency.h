@@ -21,12 +21,15 @@ class ControlLatency {
   ControlLatency(const AxHostLibrary& ax, ProbeWindow& window);
 
   /// Milliseconds from the key to the filled drop-down with the control's
-  /// FilterDelay set to `filter_delay_ms`, that delay included.
-  double Measure(const ItemSet& set, long filter_delay_ms);
+  /// FilterDelay set to `filter_delay_ms`, that delay included; with `painted`, until
+  /// the rows in view are painted too.
+  double Measure(const ItemSet& set, long filter_delay_ms, bool painted = false);
   /// With no filter delay.
   KeyDuringFill MeasureKeyDuringFill(const ItemSet& all_matching);
   /// The drop-down button shown, drawn themed (VisualStyles True) or classic.
   void SetLook(bool visual_styles);
+  /// Rows drawn with their matched characters in bold, or plain.
+  void SetHighlightMatch(bool bold);
 
  private:
   void Close();

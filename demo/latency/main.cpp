@@ -72,7 +72,28 @@ void MeasureLooks(ControlLatency& control) {
   std::fflush(stdout);
 }
 
-enum class Mode { Full, Looks, Smoke };
+// Rows drawn with bold matches against plain ones, alternating, every item a row, the
+// clock stopped once the rows in view are painted.
+void MeasureHighlight(ControlLatency& control) {
+  std::printf("\nOpening the list with every item a row, FilterDelay 0, until painted (ms, medians):\n");
+  for (size_t count : {1000u, 32767u}) {
+    const ItemSet set = MakeItems(count, true);
+    std::vector<double> plain, bold;
+    for (int i = 0; i < (count > 1000 ? 5 : 11); ++i) {
+      control.SetHighlightMatch(false);
+      plain.push_back(control.Measure(set, 0, true));
+      control.SetHighlightMatch(true);
+      bold.push_back(control.Measure(set, 0, true));
+    }
+    control.SetHighlightMatch(false);
+    const double plain_ms = Median(plain), bold_ms = Median(bold);
+    std::printf("%6zu rows: plain %.2f, HighlightMatch True %.2f; ratio %.3f.\n", count, plain_ms, bold_ms,
+                bold_ms / plain_ms);
+    std::fflush(stdout);
+  }
+}
+
+enum class Mode { Full, Looks, Highlight, Smoke };
 
 int Run(Mode mode) {
   OleSession ole;
@@ -81,6 +102,10 @@ int Run(Mode mode) {
   ControlLatency control(ax, window);
   if (mode == Mode::Looks) {
     MeasureLooks(control);
+    return 0;
+  }
+  if (mode == Mode::Highlight) {
+    MeasureHighlight(control);
     return 0;
   }
   AutoCompleteLatency shell(window.get());
@@ -108,17 +133,23 @@ int Run(Mode mode) {
               during.rows_total, during.rows_before, during.to_key_down_ms, during.rows_at_key_down,
               during.rows_at_key_down - during.rows_before, during.to_refilled_ms);
   MeasureLooks(control);
+  MeasureHighlight(control);
   return 0;
 }
 
 }  // namespace
 
-// --looks times only the themed look against the classic one; --smoke runs the
+// --looks times only the themed look against the classic one, --highlight only the
+// rows with bold matches against plain ones; --smoke runs the
 // 100-item cases once, so that the test command notices a benchmark that no longer runs.
 int wmain(int argc, wchar_t** argv) {
   const std::wstring option = argc == 2 ? argv[1] : L"";
   try {
-    return Run(option == L"--looks" ? Mode::Looks : option == L"--smoke" ? Mode::Smoke : Mode::Full);
+    const Mode mode = option == L"--looks"       ? Mode::Looks
+                      : option == L"--highlight" ? Mode::Highlight
+                      : option == L"--smoke"     ? Mode::Smoke
+                                                 : Mode::Full;
+    return Run(mode);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "ZelvaneLatency: %s\n", e.what());
     return 1;

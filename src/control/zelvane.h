@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "control/control_options.h"
+#include "control/matched_span_finder.h"
 #include "core/variant.h"
 #include "core/variant_enumerator.h"
 #include "dropdown/c_drop_down.h"
@@ -165,9 +166,16 @@ class Zelvane final : private host::TextBoxEvents,
   void HandleDelete(std::int16_t& KeyCode, std::int16_t Shift);
   void HandleEscape(std::int16_t& KeyCode);
   void RemoveHighlightedRow();
+  // Inline completion (AutoAppend).
+  void RememberTextBeforeKey();
+  bool ChangeAddedAtEnd(const std::u16string& before) const;
+  bool CaretAtEnd() const;
+  bool AppendFirstRow();
+  bool ShowsAppendedRow() const;
   /// Takes every option at once, as restored or as set by the host: what an option
   /// changes in the control's look or state is done here, for both roads alike.
   void ApplyOptions(const ControlOptions& options);
+  void TakeOptions(const ControlOptions& options);
   /// One option set by the host, through ApplyOptions, then the container told.
   template <typename T>
   void SetOption(T ControlOptions::*option, T value, std::u16string_view propertyName) {
@@ -189,6 +197,7 @@ class Zelvane final : private host::TextBoxEvents,
   void HideList();
   void ShowFullList();
   void AcceptListItem();
+  void CaretToEnd();
   std::int32_t DropDownHeight();
   void HotTrackList(host::Hwnd hWnd, float X, float Y);
   void LeaveListRule();
@@ -300,6 +309,15 @@ class Zelvane final : private host::TextBoxEvents,
   // the text may differ from the one it matches against.
   std::uint64_t textChanges_ = 0;
   bool filterBusy_ = false;
+  // What the rows matched, for the list to draw in bold (HighlightMatch).
+  MatchedSpanFinder matchedSpans_{site_.textCase};
+  // Inline completion: the text before the selection at the last key press, until
+  // its release; whether the last change added characters at the end; the box
+  // taking the control's own completion; the text the completion left showing.
+  std::optional<std::u16string> textBeforeKey_;
+  bool appendDue_ = false;
+  bool appending_ = false;
+  std::optional<std::u16string> appendedText_;
   // The work area the drop-down was last placed in, and for which control
   // rectangle: asking the system costs round trips at every opening under Wine,
   // and the list box hears of every change that could make it stale.

@@ -47,6 +47,7 @@ void Zelvane::ShowFullList() {
     host::ListBox& lst = *site_.lst;
     RedrawPause pause(lst);
     lst.Clear();
+    matchedSpans_.SetFilter({}, false);
     itemlist::FifoEnumerator items = itemList_->NewEnum();
     std::u16string item;
     while (items.Next(item)) lst.AddItem(item);
@@ -61,11 +62,15 @@ void Zelvane::AcceptListItem() {
   // The new text raised Change, in which the host may have closed the control.
   if (Closed()) return;
   site_.tmr.SetEnabled(false);
-  site_.txt.SetSelStart(static_cast<std::int32_t>(site_.txt.Text().size()));
-  site_.txt.SetSelLength(0);
+  CaretToEnd();
   if (row >= 0) AnnounceTextAccepted();
   cd_->Hide();
   Raise(&host::HostEvents::ListClick);
+}
+
+void Zelvane::CaretToEnd() {
+  site_.txt.SetSelStart(static_cast<std::int32_t>(site_.txt.Text().size()));
+  site_.txt.SetSelLength(0);
 }
 
 // The height follows the row height the list box reports; a failed or absurd

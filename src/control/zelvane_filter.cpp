@@ -38,6 +38,7 @@ bool Zelvane::FillMatchingRows() {
   RedrawPause pause(lst);
   const std::u16string typed = site_.textCase.ToUpper(site_.txt.Text());
   lst.Clear();
+  matchedSpans_.SetFilter(typed, options_.MatchAnywhere);
   site_.messageLoop.BeginPasses();
   // Matching anywhere: as if a '*' stood before the typed text too.
   const core::LikePattern pattern(options_.MatchAnywhere ? u"*" + typed + u"*" : typed + u"*");
@@ -75,10 +76,16 @@ void Zelvane::DecideDropDown() {
   const bool onlyTheTextItself =
       rows == 1 && site_.textCase.ToUpper(site_.lst->List(0)) == site_.textCase.ToUpper(text);
   if (text.empty() || rows == 0 || onlyTheTextItself) {
+    appendDue_ = false;
     HideList();
-  } else {
-    ShowList();
+    return;
   }
+  const bool appended = AppendFirstRow();
+  if (Closed()) return;
+  ShowList();
+  if (!appended || Closed() || !site_.lst->Visible()) return;
+  site_.lst->SetListIndex(0);
+  AnnounceHighlight();
 }
 
 }  // namespace zelvane::control

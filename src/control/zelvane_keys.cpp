@@ -29,7 +29,7 @@ void Zelvane::HandleKey(std::int16_t& KeyCode, std::int16_t Shift) {
 
 void Zelvane::HandleEnter(std::int16_t& KeyCode) {
   host::ListBox& lst = *site_.lst;
-  if (lst.Visible() && lst.ListIndex() >= 0) {
+  if (lst.Visible() && lst.ListIndex() >= 0 && !ShowsAppendedRow()) {
     AcceptListItem();
     // The host may have closed the control in one of the events of accepting.
     if (Closed()) return;
@@ -37,6 +37,7 @@ void Zelvane::HandleEnter(std::int16_t& KeyCode) {
     AddToList(site_.txt.Text());
     KeyCode = 0;
   }
+  if (appendedText_) CaretToEnd();
   HideList();
 }
 

@@ -36,22 +36,26 @@ void Zelvane::EscapeClaimChanged() {
   if (options_.CloseOnEscape) site_.container.ControlInfoChanged();
 }
 
-// Nothing changes before the timer has taken the new delay. A new reading order makes
-// the text box's window anew; when the system refuses it, the options stay as they were.
+// A new reading order makes the text box's window anew; when the system refuses it, the
+// options stay as they were.
 void Zelvane::ApplyOptions(const ControlOptions& options) {
-  site_.tmr.SetInterval(options.FilterDelay);
   const ControlOptions before = options_;
-  options_ = options;
-  OpenTheme();
+  TakeOptions(options);
   if (options.RightToLeft == before.RightToLeft) return;
   try {
     ApplyReadingOrder();
   } catch (...) {
-    options_ = before;
-    site_.tmr.SetInterval(before.FilterDelay);
-    OpenTheme();
+    TakeOptions(before);
     throw;
   }
+}
+
+// Nothing changes before the timer has taken the new delay.
+void Zelvane::TakeOptions(const ControlOptions& options) {
+  site_.tmr.SetInterval(options.FilterDelay);
+  options_ = options;
+  OpenTheme();
+  site_.lst->SetRowMatcher(options_.HighlightMatch ? &matchedSpans_ : nullptr);
 }
 
 }  // namespace zelvane::control

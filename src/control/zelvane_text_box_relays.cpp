@@ -9,17 +9,24 @@ namespace zelvane::control {
 void Zelvane::txt_Change() {
   const host::ControlHold hold(site_.owner);
   ++textChanges_;
+  if (!appending_) {
+    appendDue_ = ChangeAddedAtEnd(storedText_);
+    appendedText_.reset();
+  }
   if (!Raise(&host::HostEvents::Change)) return;
   SetText(site_.txt.Text());
-  // The Text notice reached the host too.
-  if (Closed()) return;
+  // The Text notice reached the host too; the control's own completion is no edit
+  // to filter for.
+  if (Closed() || appending_) return;
   site_.tmr.SetEnabled(false);
   site_.tmr.SetEnabled(true);
 }
 
 void Zelvane::txt_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) {
   const host::ControlHold hold(site_.owner);
-  if (Raise(&host::HostEvents::KeyDown, KeyCode, Shift)) HandleKey(KeyCode, Shift);
+  if (!Raise(&host::HostEvents::KeyDown, KeyCode, Shift)) return;
+  RememberTextBeforeKey();
+  HandleKey(KeyCode, Shift);
 }
 
 void Zelvane::txt_KeyPress(std::int16_t& KeyAscii) {
@@ -30,6 +37,7 @@ void Zelvane::txt_KeyPress(std::int16_t& KeyAscii) {
 
 void Zelvane::txt_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) {
   const host::ControlHold hold(site_.owner);
+  textBeforeKey_.reset();
   Raise(&host::HostEvents::KeyUp, KeyCode, Shift);
 }
 

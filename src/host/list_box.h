@@ -4,6 +4,7 @@
 
 #include "host/font.h"
 #include "host/list_box_events.h"
+#include "host/row_matcher.h"
 #include "host/window_control.h"
 
 namespace zelvane::host {
@@ -25,6 +26,9 @@ class ListBox : public WindowControl {
   virtual void SetListIndex(std::int32_t index) = 0;
   /// Painting off while a long fill runs, on again (and repainted) after it.
   virtual void SetRedraw(bool redraw) = 0;
+  /// Rows draw the characters `matcher` finds in bold; null draws them plain, as
+  /// the list box itself does. The matcher outlives its use here.
+  virtual void SetRowMatcher(const RowMatcher* matcher) = 0;
 
   /// Rows read right to left, aligned to the right edge, the scroll bar on the left;
   /// or back to left to right.

@@ -574,6 +574,65 @@ TEST_F(ContainerTest, TypingRaisesKeyEventsInOrderAndOpensTheDropDown) {
   EXPECT_EQ(control.events.Count(kListClick), 1);
 }
 
+/// The text the EDIT shows and its selection (start and end).
+struct EditShows {
+  std::wstring text;
+  DWORD start = 0;
+  DWORD end = 0;
+  bool operator==(const EditShows&) const = default;
+};
+
+void PrintTo(const EditShows& shows, std::ostream* os) {
+  *os << std::string(shows.text.begin(), shows.text.end()) << " [" << shows.start << ", " << shows.end << ")";
+}
+
+EditShows Shows(HWND edit) {
+  wchar_t text[64] = {};
+  GetWindowTextW(edit, text, 64);
+  EditShows shows{text};
+  SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&shows.start), reinterpret_cast<LPARAM>(&shows.end));
+  return shows;
+}
+
+// Inline completion through the keyboard: the rest of the row selected in the EDIT,
+// a key typed over it completing again, Backspace taking it away, Enter keeping it.
+TEST_F(ContainerTest, AutoAppendCompletesTheKeysTypedIntoTheEdit) {
+  ActiveControl active;
+  Control& control = active.control;
+  control.Add(L"Oberhausen");
+  control.Add(L"BERLIN");
+  ASSERT_EQ(control.z4->put_AutoAppend(VARIANT_TRUE), S_OK);
+  const HWND edit = control.Editor();
+
+  TypeText(edit, "be");
+  ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(control.List()) != FALSE; }));
+  EXPECT_EQ(Shows(edit), (EditShows{L"beRLIN", 2, 6}));
+  EXPECT_EQ(SendMessageW(control.List(), LB_GETCURSEL, 0, 0), 0) << "the completed row is highlighted";
+
+  control.events.events.clear();
+  TypeText(edit, "r");
+  EXPECT_EQ(Shows(edit), (EditShows{L"ber", 3, 3})) << "the key replaced the selected rest";
+  ASSERT_TRUE(PumpUntil([&] { return control.events.Count(kDropDownList) == 1; }));
+  EXPECT_EQ(Shows(edit), (EditShows{L"berLIN", 3, 6}));
+  EXPECT_EQ(control.events.events,
+            (std::vector<DISPID>{kKeyDown, kKeyPress, kChange, kKeyUp, kChange, kDropDownList}));
+  EXPECT_EQ(control.Text(), L"berLIN");
+
+  control.events.events.clear();
+  TypeKey(edit, VK_BACK);
+  ASSERT_TRUE(PumpUntil([&] { return control.events.Count(kDropDownList) == 1; }));
+  EXPECT_EQ(Shows(edit), (EditShows{L"ber", 3, 3})) << "Backspace never completes";
+
+  TypeText(edit, "l");
+  ASSERT_TRUE(PumpUntil([&] { return Shows(edit).text == L"berlIN"; }));
+  control.events.events.clear();
+  TypeKey(edit, VK_RETURN);
+  EXPECT_EQ(Shows(edit), (EditShows{L"berlIN", 6, 6})) << "Enter takes the text as shown";
+  EXPECT_FALSE(IsWindowVisible(control.List()));
+  EXPECT_EQ(control.events.Count(kCloseUpList), 1);
+  EXPECT_EQ(control.events.Count(kListClick), 0);
+}
+
 // The refill of a zero delay is a posted message: it runs in the same pass of the
 // loop that took the key, after Change has returned, not 150 ms later.
 TEST_F(ContainerTest, ZeroFilterDelayRefillsAtTheNextPassNotInsideChange) {

@@ -1,14 +1,16 @@
 // The control's drop-down on the real window system (run under Wine): a control at
 // the bottom of the screen's work area opens its list upwards, where a real click
-// takes a row. The control runs on the Win32 host layer as the COM object builds
+// takes a row; a row drawn with its matched characters in bold. The control runs on the Win32 host layer as the COM object builds
 // it, without the COM housing around it.
 #include "docked_control.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string_view>
 
 #include "host/win32/unique_handle.h"
+#include "host/win32/window_dc.h"
 #include "message_pump.h"
 #include "ole_session.h"
 #include "png_file.h"
@@ -75,4 +77,67 @@ TEST(DropDownPlacementOnWindows, AControlAtTheBottomOfTheScreenOpensItsListUpwar
 }
 
 }  // namespace
+/// Pixels of one column range of an image that differ from another's (alpha aside).
+int DifferingPixels(const demo::ScreenImage& a, const demo::ScreenImage& b, int fromX, int toX) {
+  int differing = 0;
+  for (int y = 0; y < std::min(a.height, b.height); ++y) {
+    for (int x = fromX; x < std::min({toX, a.width, b.width}); ++x) {
+      const std::size_t i = (static_cast<std::size_t>(y) * a.width + x) * 4;
+      const std::size_t j = (static_cast<std::size_t>(y) * b.width + x) * 4;
+      if (a.bgra[i] != b.bgra[j] || a.bgra[i + 1] != b.bgra[j + 1] || a.bgra[i + 2] != b.bgra[j + 2]) ++differing;
+    }
+  }
+  return differing;
+}
+
+// The row drawn with its match in bold against the same row drawn plain by the list
+// box itself: the characters before the match look the same, the match does not.
+TEST(DropDownPlacementOnWindows, ARowDrawsItsMatchedCharactersInBold) {
+  demo::OleSession ole;
+  unique_hwnd form(::CreateWindowExW(0, L"STATIC", L"Form", WS_POPUP | WS_CLIPCHILDREN | WS_VISIBLE, 100, 100, 400,
+                                     40, nullptr, nullptr, nullptr, nullptr));
+  ASSERT_TRUE(form);
+  sim::SimControlOwner owner;
+  com::ControlServices services(owner);
+  RunTimeForm container;
+  control::Zelvane z(services.Site(container));
+  z.UserControl_InitProperties();
+  services.Dock(form.get(), RECT{20, 12, 220, 36});
+  z.AddItem(u"Oberhausen");
+  z.SetMatchAnywhere(true);
+  z.SetHighlightMatch(true);
+  ::SetForegroundWindow(form.get());
+  services.FocusEditor();
+  const demo::UserInput person(60);
+  person.MoveTo(POINT{600, 600});
+  person.Type("erh");
+  const HWND list = reinterpret_cast<HWND>(static_cast<std::intptr_t>(z.HwndList()));
+  ASSERT_TRUE(demo::PumpUntil([&] { return ::IsWindowVisible(list) != FALSE; }, 5000));
+  EXPECT_EQ(::SendMessageW(list, LB_GETCOUNT, 0, 0), 1) << "hosts still read the rows";
+  wchar_t text[32] = {};
+  ::SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, L"Oberhausen");
+
+  RECT row{};
+  ::SendMessageW(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+  ::MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&row), 2);
+  demo::PumpFor(100);
+  const demo::ScreenImage bold = demo::CaptureScreen(row);
+  z.SetHighlightMatch(false);
+  demo::PumpFor(100);
+  const demo::ScreenImage plain = demo::CaptureScreen(row);
+
+  // Where the match starts: after "Ob" in the list's font, past the text's indent.
+  WindowDc dc(list);
+  const HGDIOBJ kept = ::SelectObject(dc.get(), reinterpret_cast<HFONT>(::SendMessageW(list, WM_GETFONT, 0, 0)));
+  SIZE before{}, match{};
+  ::GetTextExtentPoint32W(dc.get(), L"Ob", 2, &before);
+  ::GetTextExtentPoint32W(dc.get(), L"erh", 3, &match);
+  ::SelectObject(dc.get(), kept);
+  const int matchStart = 1 + before.cx;
+  EXPECT_EQ(DifferingPixels(bold, plain, 0, matchStart), 0) << "the characters before the match";
+  EXPECT_GT(DifferingPixels(bold, plain, matchStart, matchStart + match.cx), 0) << "the matched characters";
+  z.UserControl_Terminate();
+}
+
 }  // namespace zelvane::win32

@@ -185,4 +185,14 @@ void SimListBox::OnScreenChanged() {
   if (events_ != nullptr) events_->lst_ScreenChanged();
 }
 
+std::vector<host::RowMatcher::Span> SimListBox::DrawnBoldSpans() const {
+  std::vector<host::RowMatcher::Span> spans;
+  if (matcher_ == nullptr) return spans;
+  const std::int32_t end = std::min(ListCount(), top_ + VisibleRowCount());
+  for (std::int32_t row = top_; row < end; ++row) {
+    spans.push_back(matcher_->MatchedSpan(rows_[static_cast<std::size_t>(row)]));
+  }
+  return spans;
+}
+
 }  // namespace zelvane::sim

@@ -46,6 +46,7 @@ class SimListBox final : public host::ListBox, public SimWindowHandler {
   void SetListIndex(std::int32_t index) override;
   void SetRedraw(bool redraw) override;
   void SetRightToLeft(bool rightToLeft) override;
+  void SetRowMatcher(const host::RowMatcher* matcher) override { matcher_ = matcher; }
   std::int32_t Width() const override;
   /// A negative width raises VB error 380.
   void SetWidth(std::int32_t width) override;
@@ -71,6 +72,8 @@ class SimListBox final : public host::ListBox, public SimWindowHandler {
   /// Whole rows that fit in the client area (at least 1).
   std::int32_t VisibleRowCount() const;
   bool Redrawing() const { return redraw_; }
+  /// The bold part of each row in view, as the rows are drawn; none drawn plain.
+  std::vector<host::RowMatcher::Span> DrawnBoldSpans() const;
   int RedrawOffCount() const { return redrawOffs_; }
   int RedrawOnCount() const { return redrawOns_; }
   /// Rows appended while painting was off, over the list box's life.
@@ -101,6 +104,7 @@ class SimListBox final : public host::ListBox, public SimWindowHandler {
   int itemHeight_ = 16;
   host::FontPtr font_;
   float fontTwipsPerPixel_ = 0.0f;
+  const host::RowMatcher* matcher_ = nullptr;
   host::OleColor backColor_ = 0x80000005;  // vbWindowBackground
   host::OleColor foreColor_ = 0x80000008;  // vbWindowText
   bool redraw_ = true;

@@ -4,6 +4,7 @@
 #include "host/control_hold.h"
 #include "host/win32/accessible_drop_down_list.h"
 #include "host/win32/module_instance.h"
+#include "host/win32/paint_scope.h"
 #include "host/win32/vb_input_args.h"
 #include "host/win32/win32_error.h"
 
@@ -95,6 +96,12 @@ void Win32ListBox::SetListIndex(std::int32_t index) {
   ::SendMessageW(window_.get(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
+void Win32ListBox::SetRowMatcher(const host::RowMatcher* matcher) {
+  if (matcher == matcher_) return;
+  matcher_ = matcher;
+  ::InvalidateRect(window_.get(), nullptr, TRUE);
+}
+
 void Win32ListBox::SetRedraw(bool redraw) {
   ::SendMessageW(window_.get(), WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
   // A hidden list is painted whole when it shows.
@@ -142,7 +149,9 @@ LRESULT Win32ListBox::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPAR
     case WM_SETFOCUS: return OnSetFocus(hwnd, msg, wParam, lParam);
     case WM_GETOBJECT: return OnGetObject(hwnd, msg, wParam, lParam);
     case OCM_CTLCOLORLISTBOX: return look_.PrepareDc(reinterpret_cast<HDC>(wParam));
-    default: return WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
+    case WM_PAINT: return OnPaint(hwnd, msg, wParam, lParam);
+    case WM_ERASEBKGND: return matcher_ ? TRUE : WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
+    default: return CallRepaintingSelection(hwnd, msg, wParam, lParam);
   }
 }
 
@@ -150,14 +159,14 @@ LRESULT Win32ListBox::OnSubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPAR
 // selection as it left it.
 
 LRESULT Win32ListBox::OnMouseMove(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  const LRESULT result = WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
+  const LRESULT result = CallRepaintingSelection(hwnd, msg, wParam, lParam);
   VbMouseArgs args = MouseArgsFromMessage(msg, wParam, lParam);
   if (events_) events_->lst_MouseMove(args.button, args.shift, args.x, args.y);
   return result;
 }
 
 LRESULT Win32ListBox::OnButtonUp(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  const LRESULT result = WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
+  const LRESULT result = CallRepaintingSelection(hwnd, msg, wParam, lParam);
   VbMouseArgs args = MouseArgsFromMessage(msg, wParam, lParam);
   if (events_) events_->lst_MouseUp(args.button, args.shift, args.x, args.y);
   return result;
@@ -178,6 +187,26 @@ LRESULT Win32ListBox::OnSetFocus(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
 LRESULT Win32ListBox::OnGetObject(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (static_cast<LONG>(static_cast<DWORD>(lParam)) != OBJID_CLIENT) return WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
   return AccessibleObject::Answer(new AccessibleDropDownList(hwnd), wParam);
+}
+
+// The whole client area is painted here (WM_ERASEBKGND left it alone), one row
+// in view at a time.
+LRESULT Win32ListBox::OnPaint(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (!matcher_) return WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
+  const PaintScope paint(hwnd);
+  const auto back = reinterpret_cast<HBRUSH>(look_.PrepareDc(paint.dc()));
+  painter_.Paint(*this, paint.dc(), back, *matcher_);
+  return 0;
+}
+
+LRESULT Win32ListBox::CallRepaintingSelection(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (!matcher_) return WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
+  const LRESULT before = window_.SendPastHandler(LB_GETCURSEL, 0, 0);
+  const LRESULT result = WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
+  if (::IsWindow(hwnd) && window_.SendPastHandler(LB_GETCURSEL, 0, 0) != before) {
+    ::RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  }
+  return result;
 }
 
 }  // namespace zelvane::win32

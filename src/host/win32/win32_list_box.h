@@ -6,6 +6,7 @@
 #include "host/win32/windows_api.h"
 
 #include "host/win32/control_look.h"
+#include "host/win32/matched_rows_painter.h"
 #include "host/win32/screen_change_listener.h"
 #include "host/win32/subclass_handler.h"
 #include "host/win32/subclassed_window.h"
@@ -45,6 +46,7 @@ class Win32ListBox final : public host::ListBox, private SubclassHandler {
   /// -1 clears the selection; below -1 or past the last row is VB error 380.
   void SetListIndex(std::int32_t index) override;
   void SetRedraw(bool redraw) override;
+  void SetRowMatcher(const host::RowMatcher* matcher) override;
 
   void SetRightToLeft(bool rightToLeft) override;
   std::int32_t Width() const override;
@@ -69,12 +71,18 @@ class Win32ListBox final : public host::ListBox, private SubclassHandler {
   LRESULT OnButtonUp(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnSetFocus(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnGetObject(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT OnPaint(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  /// The LISTBOX draws a row it selects at once, plainly: the rows in view are
+  /// painted again when a message moved the selection.
+  LRESULT CallRepaintingSelection(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   bool Floats() const;
 
   host::ControlOwner& owner_;  // first: the subclass sends it messages from the start
   SubclassedWindow window_;
   host::ListBoxEvents* events_ = nullptr;  // the control; none while it is being built
   ControlLook look_;
+  const host::RowMatcher* matcher_ = nullptr;  // rows drawn with bold matches; none plain
+  MatchedRowsPainter painter_;
   ScreenChangeListener screen_;
 };
 
