@@ -78,7 +78,8 @@ done
 echo "== a fresh Wine prefix"
 wine_prefix_init "$WINE64"
 mkdir -p "$WINEPREFIX/drive_c/test"
-cp "$client" "$WINEPREFIX/drive_c/test/client.vbs"
+# VBScript has no include: the client runs after the shared checks, from one file.
+cat "$(dirname "$client")/script_checks.vbs" "$client" >"$WINEPREFIX/drive_c/test/client.vbs"
 program_files=$WINEPREFIX/drive_c/'Program Files'/ZelvaneTextBox
 program_files86=$WINEPREFIX/drive_c/'Program Files (x86)'/ZelvaneTextBox
 installed='C:\Program Files\ZelvaneTextBox\ZelvaneTextBox.dll'

@@ -91,7 +91,8 @@ echo "== a fresh Wine prefix"
 wine_prefix_init "$WINE64"
 cp -r "$pkg" "$WINEPREFIX/drive_c/ZelvaneTextBox"
 mkdir -p "$WINEPREFIX/drive_c/test"
-cp "$client" "$WINEPREFIX/drive_c/test/client.vbs"
+# VBScript has no include: the client runs after the shared checks, from one file.
+cat "$(dirname "$client")/script_checks.vbs" "$client" >"$WINEPREFIX/drive_c/test/client.vbs"
 folder='C:\ZelvaneTextBox'
 cmd64="$(system_folder 64)\cmd.exe" cmd32="$(system_folder 32)\cmd.exe"
 
