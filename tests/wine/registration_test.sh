@@ -44,7 +44,21 @@ regsvr() {
 view=$width
 # Each Wine start costs seconds: every tree is read once, with its subkeys and values.
 dump=""
-read_tree() { dump+=$("$run" "$(system_folder "$view")\reg.exe" query "$1" /s 2>/dev/null | tr -d '\r')$'\n\n'; }
+errors=$(mktemp)
+trap 'rm -f "$errors"' EXIT
+# Every tree read is expected to be there: a query that fails is tried once more (a
+# Wine program start fails now and then on a loaded machine), then reported as such
+# rather than as missing keys.
+read_tree() {
+  local out attempt
+  for attempt in 1 2; do
+    if out=$("$run" "$(system_folder "$view")\reg.exe" query "$1" /s 2>"$errors"); then
+      dump+=$(tr -d '\r' <<<"$out")$'\n\n'
+      return
+    fi
+  done
+  echo "note: reg query $1 (view $view) failed twice: $(tr -d '\r' <"$errors" | head -n 3) $(head -n 1 <<<"$out")"
+}
 exists() { "$run" "$(system_folder "$2")\reg.exe" query "$1" >/dev/null 2>&1; }
 
 # The lines of one key's section in the dump: its values.
@@ -92,7 +106,7 @@ check_registered() {
   read_tree "$root\\ZelvaneTextBox.Zelvane"
   read_tree "$root\\ZelvaneTextBox.Zelvane.1"
   read_tree "$classes\\TypeLib\\$libid"
-  read_tree "$classes\\Interface\\$iid"
+  [ $# -gt 1 ] || read_tree "$classes\\Interface\\$iid"
   for sub in InprocServer32 ProgID VersionIndependentProgID Control ToolboxBitmap32 MiscStatus\\1 TypeLib \
     Version "Implemented Categories\\{40FC6ED4-2438-11CF-A3DB-080036F12502}"; do
     expect_key "$cls\\$sub"
