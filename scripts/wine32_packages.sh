@@ -8,10 +8,7 @@ ensure_wine32_packages() {
   wine32_apt_install 2>/dev/null || wine32_install_from_main_suite
 }
 
-wine32_apt_install() {
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends --no-remove \
-    --allow-downgrades wine32:i386 "$@" >/dev/null
-}
+wine32_apt_install() { apt_install --no-remove --allow-downgrades wine32:i386 "$@"; }
 
 # While the security suite's i386 index cannot be fetched ("File has unexpected size …
 # Mirror sync in progress?"), a package that must have one version in both architectures
@@ -20,7 +17,11 @@ wine32_apt_install() {
 # version for both halves of each such package that the 32-bit half needs; it never
 # removes a package.
 wine32_install_from_main_suite() {
-  local pin=/etc/apt/preferences.d/zelvane-wine32 pins=() changes=() out round
+  local pin=/etc/apt/preferences.d/zelvane-wine32 pins=() changes=() out round previous_trap
+  # An interrupted run must not leave the security suite pinned below the main suite.
+  previous_trap=$(trap -p EXIT TERM)
+  trap 'as_root rm -f /etc/apt/preferences.d/zelvane-wine32' EXIT
+  trap 'exit 143' TERM
   printf 'Package: *\nPin: release l=Debian-Security\nPin-Priority: 90\n' | as_root tee "$pin" >/dev/null
   for round in 1 2 3 4 5 6 7 8; do
     out=$(apt-get install -s --no-install-recommends --no-remove --allow-downgrades wine32:i386 "${pins[@]}" 2>&1) && break
@@ -29,6 +30,8 @@ wine32_install_from_main_suite() {
   local status=0
   wine32_apt_install "${pins[@]}" || status=$?
   as_root rm -f "$pin"
+  trap - EXIT TERM
+  eval "$previous_trap"
   if [ "$status" -eq 0 ] && [ ${#changes[@]} -gt 0 ]; then
     echo "== wine32:i386: the security suite's i386 index was not at hand; downgraded to the main suite's versions: ${changes[*]}"
   elif [ "$status" -ne 0 ]; then
