@@ -120,12 +120,14 @@ RECT DemoForm::ScreenArea() const {
   return area;
 }
 
-RECT DemoForm::CitiesArea() const {
+RECT DemoForm::ControlArea(const HostedControl& control) const {
   RECT label{};
-  RECT control{};
-  ::GetWindowRect(cities_label_.get(), &label);
-  ::GetWindowRect(cities_.control_window(), &control);
-  RECT area = Union(label, control);
+  RECT box{};
+  ::GetWindowRect(&control == &cities_ ? cities_label_.get() : searches_label_.get(), &label);
+  ::GetWindowRect(control.control_window(), &box);
+  RECT area = Union(label, box);
+  RECT list{};
+  if (::IsWindowVisible(control.list()) && ::GetWindowRect(control.list(), &list)) area = Union(area, list);
   ::InflateRect(&area, Scaled(6), Scaled(6));
   return area;
 }

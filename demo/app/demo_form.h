@@ -24,8 +24,9 @@ class DemoForm {
   const HostedControl& searches() const { return searches_; }
   /// The screen area of the form and of any drop-down list open below it.
   RECT ScreenArea() const;
-  /// The screen area of the first control and its label.
-  RECT CitiesArea() const;
+  /// The screen area of one of the two controls with its label and its list when open,
+  /// and a small margin.
+  RECT ControlArea(const HostedControl& control) const;
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

@@ -21,6 +21,11 @@ std::vector<std::wstring> EarlierSearches() {
           L"hiking trails",     L"horoscope"};
 }
 
+std::vector<std::wstring> HebrewCities() {
+  return {L"קרית שמונה", L"חיפה",     L"קרית גת",  L"קרית אתא", L"ירושלים",   L"קרית ביאליק", L"תל אביב",
+          L"קרית מוצקין", L"קרית ים", L"נתניה",    L"קרית אונו", L"קרית מלאכי", L"אילת",        L"באר שבע"};
+}
+
 std::wstring AsSavedList(const std::vector<std::wstring>& most_recent_first) {
   std::wstring saved;
   for (auto it = most_recent_first.rbegin(); it != most_recent_first.rend(); ++it) {

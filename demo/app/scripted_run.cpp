@@ -1,7 +1,10 @@
 #include "scripted_run.h"
 
+#include <algorithm>
+
 #include "message_pump.h"
 #include "png_file.h"
+#include "sample_lists.h"
 #include "screen_capture.h"
 #include "text.h"
 
@@ -67,6 +70,10 @@ void ScriptedRun::ClickInto(const HostedControl& control) {
 void ScriptedRun::TypeUntilDropDown(const HostedControl& control, const char* text) {
   Say(std::string("typing \"") + text + "\" into " + ToUtf8(control.name()));
   input_.Type(text);
+  WaitForDropDown(control);
+}
+
+void ScriptedRun::WaitForDropDown(const HostedControl& control) {
   HWND list = control.list();
   bool open = PumpUntil([&] { return ::IsWindowVisible(list) && log_.Saw(control.name(), L"DropDownList"); },
                         kDropDownWaitMs);
@@ -122,9 +129,9 @@ void ScriptedRun::PressButton(const HostedControl& control) {
 
 // The same control with its themed look, then the classic one, then themed again.
 void ScriptedRun::ThemedAndClassic(const HostedControl& control) {
-  Screenshot(L"themed.png", form_.CitiesArea());
+  Screenshot(L"themed.png", form_.ControlArea(control));
   control.object().Put(L"VisualStyles", Variant(false));
-  Screenshot(L"classic.png", form_.CitiesArea());
+  Screenshot(L"classic.png", form_.ControlArea(control));
   control.object().Put(L"VisualStyles", Variant(true));
 }
 
@@ -153,8 +160,7 @@ void ScriptedRun::OpenAtTheBottomOfTheScreen(const HostedControl& control) {
   const RECT form = WindowArea(form_.window());
   const LONG down = monitor.rcWork.bottom - 8 - WindowArea(control.control_window()).bottom;
   Say("moving the form to the bottom of the screen");
-  ::SetWindowPos(form_.window(), nullptr, form.left, form.top + down, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  PumpFor(300);
+  MoveFormTo({form.left, form.top + down});
   ClickInto(control);
   control.object().Put(L"Text", Variant(std::wstring()));
   TypeUntilDropDown(control, "b");
@@ -165,6 +171,65 @@ void ScriptedRun::OpenAtTheBottomOfTheScreen(const HostedControl& control) {
   ::InflateRect(&area, 16, 16);
   ::IntersectRect(&area, &area, &monitor.rcMonitor);
   Screenshot(L"dropdown-upwards.png", area);
+}
+
+void ScriptedRun::MoveFormTo(POINT top_left) {
+  ::SetWindowPos(form_.window(), nullptr, top_left.x, top_left.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  PumpFor(300);
+}
+
+// A click into the other control closes the list still open at the bottom of the screen.
+void ScriptedRun::BackToTheTop(const HostedControl& open, const HostedControl& other, POINT top_left) {
+  ClickInto(other);
+  Expect(PumpUntil([&] { return !::IsWindowVisible(open.list()); }, kEventWaitMs),
+         "a click into " + ToUtf8(other.name()) + " left the list of " + ToUtf8(open.name()) + " open");
+  Say("moving the form back");
+  MoveFormTo(top_left);
+}
+
+// Typing "be" completes the text with the rest of the first row, selected.
+void ScriptedRun::CompleteInPlace(const HostedControl& control) {
+  control.object().Put(L"AutoAppend", Variant(true));
+  ClickInto(control);
+  control.object().Put(L"Text", Variant(std::wstring()));
+  TypeUntilDropDown(control, "be");
+  const std::wstring first = RowText(control.list(), 0);
+  const std::wstring completed = L"be" + first.substr(std::min<size_t>(2, first.size()));
+  Expect(PumpUntil([&] { return control.object().Get(L"Text").AsString() == completed; }, kEventWaitMs),
+         "\"be\" was not completed to " + ToUtf8(completed));
+  DWORD from = 0;
+  DWORD to = 0;
+  ::SendMessageW(control.editor(), EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+  Expect(from == 2 && to == completed.size(), "the completed rest is not what is selected");
+  Screenshot(L"autoappend.png", form_.ControlArea(control));
+  control.object().Put(L"AutoAppend", Variant(false));
+}
+
+void ScriptedRun::BoldMatches(const HostedControl& control) {
+  control.object().Put(L"HighlightMatch", Variant(true));
+  ClickInto(control);
+  control.object().Put(L"Text", Variant(std::wstring()));
+  TypeUntilDropDown(control, "ar");
+  Screenshot(L"highlight.png", form_.ControlArea(control));
+}
+
+// Right to left with Hebrew rows; with bold matches the control draws the rows itself,
+// so they align to the right under Wine as well.
+void ScriptedRun::RightToLeftWithBoldMatches(const HostedControl& control) {
+  const auto& object = control.object();
+  object.Call(L"ClearList");
+  object.Put(L"StringValue", Variant(AsSavedList(HebrewCities())));
+  object.Put(L"RightToLeft", Variant(true));
+  object.Put(L"HighlightMatch", Variant(true));
+  ClickInto(control);
+  object.Put(L"Text", Variant(std::wstring()));
+  Say("typing three Hebrew letters into " + ToUtf8(control.name()));
+  input_.TypeCharacters(L"קרי");
+  WaitForDropDown(control);
+  const RECT box = WindowArea(control.control_window());
+  const RECT editor = WindowArea(control.editor());
+  Expect(editor.left - box.left > box.right - editor.right, "the button is not at the left edge");
+  Screenshot(L"righttoleft.png", form_.ControlArea(control));
 }
 
 void ScriptedRun::CheckEvents(const HostedControl& control, const std::vector<std::wstring>& names) {
@@ -197,7 +262,12 @@ int ScriptedRun::Execute() {
   TypeUntilDropDown(searches, "open");
   RemoveWithShiftDelete(searches);
 
+  const RECT start = WindowArea(form_.window());
   OpenAtTheBottomOfTheScreen(cities);
+  BackToTheTop(cities, searches, {start.left, start.top});
+  CompleteInPlace(cities);
+  BoldMatches(searches);
+  RightToLeftWithBoldMatches(cities);
 
   CheckEvents(cities, {L"DropDownList", L"CloseUpList", L"ListClick", L"Change", L"KeyDown", L"KeyPress", L"KeyUp",
                        L"ButtonClick", L"MouseDown", L"MouseUp"});

@@ -11,11 +11,13 @@ namespace zelvane::demo {
 /// The demo played by itself, as a person would: types into the first control until
 /// its list drops down, hovers a row, accepts one with the keyboard, presses the
 /// drop-down button, then picks a search in the second control and removes another
-/// with Shift+Delete; last, with the form moved to the bottom of the screen, opens
-/// the first control's list, which goes upwards. Writes closed.png, themed.png and
-/// classic.png (the first control with and without visual styles), dropdown.png,
-/// button-pushed.png and dropdown-upwards.png into the output folder and checks
-/// that every expected event arrived. The short run only opens the first control's
+/// with Shift+Delete; with the form moved to the bottom of the screen, opens the
+/// first control's list, which goes upwards; last, back at the top, shows the
+/// options AutoAppend, HighlightMatch and RightToLeft with a list open. Writes
+/// closed.png, themed.png and classic.png (the first control with and without visual
+/// styles), dropdown.png, button-pushed.png, dropdown-upwards.png, autoappend.png,
+/// highlight.png and righttoleft.png into the output folder and checks that every
+/// expected event arrived. The short run only opens the first control's
 /// list and writes one screenshot (to show the form at another DPI).
 class ScriptedRun {
  public:
@@ -29,12 +31,18 @@ class ScriptedRun {
  private:
   void ClickInto(const HostedControl& control);
   void TypeUntilDropDown(const HostedControl& control, const char* text);
+  void WaitForDropDown(const HostedControl& control);
   void HoverRow(const HostedControl& control, int row);
   void AcceptWithKeyboard(const HostedControl& control);
   void PressButton(const HostedControl& control);
   void ThemedAndClassic(const HostedControl& control);
   void RemoveWithShiftDelete(const HostedControl& control);
   void OpenAtTheBottomOfTheScreen(const HostedControl& control);
+  void MoveFormTo(POINT top_left);
+  void BackToTheTop(const HostedControl& open, const HostedControl& other, POINT top_left);
+  void CompleteInPlace(const HostedControl& control);
+  void BoldMatches(const HostedControl& control);
+  void RightToLeftWithBoldMatches(const HostedControl& control);
   void Screenshot(const wchar_t* file);
   void Screenshot(const wchar_t* file, const RECT& area);
   void CheckEvents(const HostedControl& control, const std::vector<std::wstring>& names);

@@ -13,13 +13,21 @@ void Send(INPUT input) {
   if (::SendInput(1, &input, sizeof input) != 1) ThrowLastError("SendInput");
 }
 
-void SendKey(WORD vk, bool up) {
+INPUT KeyInput(WORD vk, bool up) {
   INPUT input{};
   input.type = INPUT_KEYBOARD;
   input.ki.wVk = vk;
   input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
   input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  Send(input);
+  return input;
+}
+
+INPUT CharacterInput(wchar_t character) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wScan = character;
+  input.ki.dwFlags = KEYEVENTF_UNICODE;
+  return input;
 }
 
 void SendMouse(DWORD flags) {
@@ -51,23 +59,30 @@ constexpr unsigned kMoveStepMs = 15;
 
 }  // namespace
 
-void UserInput::Key(WORD vk) const {
-  SendKey(vk, false);
+void UserInput::Stroke(INPUT down) const {
+  Send(down);
   PumpFor(kPressMs);
-  SendKey(vk, true);
+  down.ki.dwFlags |= KEYEVENTF_KEYUP;
+  Send(down);
   PumpFor(key_gap_ms_);
 }
 
+void UserInput::Key(WORD vk) const { Stroke(KeyInput(vk, false)); }
+
 void UserInput::ShiftKey(WORD vk) const {
-  SendKey(VK_SHIFT, false);
+  Send(KeyInput(VK_SHIFT, false));
   PumpFor(kPressMs);
   Key(vk);
-  SendKey(VK_SHIFT, true);
+  Send(KeyInput(VK_SHIFT, true));
   PumpFor(key_gap_ms_);
 }
 
 void UserInput::Type(std::string_view text) const {
   for (char c : text) Key(static_cast<WORD>(std::toupper(static_cast<unsigned char>(c))));
+}
+
+void UserInput::TypeCharacters(std::wstring_view text) const {
+  for (wchar_t c : text) Stroke(CharacterInput(c));
 }
 
 void UserInput::MoveTo(POINT screen) const {

@@ -18,12 +18,18 @@ class UserInput {
   void ShiftKey(WORD vk) const;
   /// Types lower-case letters, digits and spaces key by key.
   void Type(std::string_view text) const;
+  /// Types any characters key by key, each as a Unicode key stroke (VK_PACKET), as an
+  /// input method for another script does.
+  void TypeCharacters(std::wstring_view text) const;
   /// Moves the pointer to a screen point in a few steps, as a hand does.
   void MoveTo(POINT screen) const;
   void LeftDown() const;
   void LeftUp() const;
 
  private:
+  /// Sends `down`, then the same key released, with the press's and the gap's pauses.
+  void Stroke(INPUT down) const;
+
   unsigned key_gap_ms_;
 };
 
