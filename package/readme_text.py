@@ -13,6 +13,7 @@ WIDTH = 80
 # Plain-text stand-ins for what a console or an old editor may not show.
 PLAIN = {"→": ">", "…": "...", "≥": ">=", "≤": "<=", "–": "-", "—": "-", "“": '"', "”": '"', "’": "'"}
 INCLUDE = re.compile(r"^\[\[README: (#+ .+)\]\]$")
+PICTURE = re.compile(r"^\s*!\[[^\]]*\]\([^)]*\)\s*$")
 
 
 def section(markdown, heading):
@@ -86,13 +87,16 @@ def render(markdown):
         elif line.startswith("#"):
             out += heading(line)
             i += 1
-        elif not line.strip():
+        elif not line.strip() or PICTURE.match(line):
+            # Pictures live beside the web page; the text around them stands without them.
             out.append("")
             i += 1
         else:
-            # A paragraph or a list item runs on over its continuation lines.
+            # A paragraph or a list item runs on over its continuation lines; a paragraph
+            # indented under a list item stays under it.
             item = re.match(r"^(\s*)(- |\d+\. )", line)
             indent = len(item.group(0)) if item else 0
+            lead = "" if item else re.match(r"^\s*", line).group(0)
             text = [line]
             i += 1
             while i < len(lines) and lines[i].strip() and not re.match(r"^\s*(- |\d+\. |```|\||#)", lines[i]):
@@ -102,7 +106,7 @@ def render(markdown):
             if item:
                 out += wrap(joined[indent:], "  " + item.group(0).strip() + " ", " " * (indent + 2))
             else:
-                out += wrap(joined, "", "")
+                out += wrap(joined, lead, lead)
     collapsed = []
     for line in out:
         if line or (collapsed and collapsed[-1]):
