@@ -2,12 +2,29 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace zelvane::win32 {
 namespace {
 
 // Where the list box itself starts a row's text.
 constexpr int kTextIndent = 1;
+
+// The direction a row reads in by itself: that of its first character with a strong
+// direction (a Latin name in a right-to-left list still reads left to right), else
+// the list's.
+bool ReadsRightToLeft(const std::u16string& text, bool listRightToLeft) {
+  std::vector<WORD> types(text.size());
+  if (text.empty() || !::GetStringTypeW(CT_CTYPE2, reinterpret_cast<const wchar_t*>(text.data()),
+                                        static_cast<int>(text.size()), types.data())) {
+    return listRightToLeft;
+  }
+  for (const WORD type : types) {
+    if (type == C2_RIGHTTOLEFT) return true;
+    if (type == C2_LEFTTORIGHT) return false;
+  }
+  return listRightToLeft;
+}
 
 }  // namespace
 
@@ -85,7 +102,8 @@ void MatchedRowsPainter::PaintRows(const host::ListBox& rows, HDC dc, const RECT
   ::SelectObject(dc, kept);
 }
 
-// Right to left, the runs go leftwards from the right edge, each read right to left.
+// A right-to-left list aligns its rows to the right; a row that reads right to left
+// lays its runs leftwards, each read right to left.
 void MatchedRowsPainter::PaintRow(HDC dc, const std::u16string& text, const RECT& rect, const Colors& colors,
                                   const host::RowMatcher& matcher, HFONT font, bool rightToLeft) {
   const COLORREF keptText = ::SetTextColor(dc, colors.text);
@@ -98,20 +116,29 @@ void MatchedRowsPainter::PaintRow(HDC dc, const std::u16string& text, const RECT
   struct Run {
     std::int32_t from, to;
     HFONT font;
+    int width = 0;
   };
-  const Run runs[] = {{0, start, font}, {start, end, BoldOf(font)}, {end, size, font}};
-  const UINT options = ETO_CLIPPED | (rightToLeft ? ETO_RTLREADING : 0);
-  int x = rightToLeft ? rect.right - kTextIndent : rect.left + kTextIndent;
-  for (const Run& run : runs) {
+  Run runs[] = {{0, start, font}, {start, end, BoldOf(font)}, {end, size, font}};
+  int total = 0;
+  for (Run& run : runs) {
     if (run.to <= run.from) continue;
-    const auto* wide = reinterpret_cast<const wchar_t*>(text.data() + run.from);
-    const int count = run.to - run.from;
     ::SelectObject(dc, run.font);
     SIZE extent{};
-    ::GetTextExtentPoint32W(dc, wide, count, &extent);
-    if (rightToLeft) x -= extent.cx;
-    ::ExtTextOutW(dc, x, rect.top, options, &rect, wide, static_cast<UINT>(count), nullptr);
-    if (!rightToLeft) x += extent.cx;
+    ::GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(text.data() + run.from), run.to - run.from, &extent);
+    run.width = extent.cx;
+    total += extent.cx;
+  }
+  const bool rowRightToLeft = ReadsRightToLeft(text, rightToLeft);
+  const UINT options = ETO_CLIPPED | (rowRightToLeft ? ETO_RTLREADING : 0);
+  const int left = rightToLeft ? rect.right - kTextIndent - total : rect.left + kTextIndent;
+  int x = rowRightToLeft ? left + total : left;
+  for (const Run& run : runs) {
+    if (run.to <= run.from) continue;
+    if (rowRightToLeft) x -= run.width;
+    ::SelectObject(dc, run.font);
+    ::ExtTextOutW(dc, x, rect.top, options, &rect, reinterpret_cast<const wchar_t*>(text.data() + run.from),
+                  static_cast<UINT>(run.to - run.from), nullptr);
+    if (!rowRightToLeft) x += run.width;
   }
   ::SelectObject(dc, font);
   ::SetBkColor(dc, keptBack);
