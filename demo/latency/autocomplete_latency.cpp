@@ -51,13 +51,13 @@ HWND SuggestionList() {
 
 bool ShowsRows(size_t rows) {
   HWND list = SuggestionList();
-  return list && ::SendMessageW(list, LB_GETCOUNT, 0, 0) == static_cast<LRESULT>(rows);
+  return list && ::SendMessageW(list, LB_GETCOUNT, 0, 0) == static_cast<LRESULT>(rows) && Painted(list);
 }
 
 double TimeKey(HWND edit, WORD vk, size_t rows) {
   const double start = NowMs();
   PostKey(edit, vk);
-  if (!PumpUntil([&] { return ShowsRows(rows); }, kTimeoutMs))
+  if (!PumpOneByOneUntil([&] { return ShowsRows(rows); }, kTimeoutMs))
     throw ComError(E_FAIL, "waiting for the shell's suggestion list");
   return NowMs() - start;
 }

@@ -20,10 +20,9 @@ class ControlLatency {
  public:
   ControlLatency(const AxHostLibrary& ax, ProbeWindow& window);
 
-  /// Milliseconds from the key to the filled drop-down with the control's
-  /// FilterDelay set to `filter_delay_ms`, that delay included; with `painted`, until
-  /// the rows in view are painted too.
-  double Measure(const ItemSet& set, long filter_delay_ms, bool painted = false);
+  /// Milliseconds from the key to the filled drop-down's rows in view painted, with
+  /// the control's FilterDelay set to `filter_delay_ms`, that delay included.
+  double Measure(const ItemSet& set, long filter_delay_ms);
   /// With no filter delay.
   KeyDuringFill MeasureKeyDuringFill(const ItemSet& all_matching);
   /// The drop-down button shown, drawn themed (VisualStyles True) or classic.

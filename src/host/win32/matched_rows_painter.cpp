@@ -60,34 +60,34 @@ HDC MatchedRowsPainter::Buffer(HDC window, const RECT& client) {
   return memory_.get();
 }
 
-void MatchedRowsPainter::Paint(const host::ListBox& rows, HDC dc, HBRUSH back, const host::RowMatcher& matcher) {
+void MatchedRowsPainter::Paint(const SubclassedWindow& list, const host::ListBox& rows, HDC dc, HBRUSH back,
+                               const host::RowMatcher& matcher) {
   RECT client{};
-  ::GetClientRect(reinterpret_cast<HWND>(rows.hWnd()), &client);
+  ::GetClientRect(list.get(), &client);
   const HDC buffer = Buffer(dc, client);
   if (!buffer) {
-    PaintRows(rows, dc, client, back, matcher);
+    PaintRows(list, rows, dc, client, back, matcher);
     return;
   }
-  PaintRows(rows, buffer, client, back, matcher);
+  PaintRows(list, rows, buffer, client, back, matcher);
   ::BitBlt(dc, client.left, client.top, client.right - client.left, client.bottom - client.top, buffer, client.left,
            client.top, SRCCOPY);
 }
 
-void MatchedRowsPainter::PaintRows(const host::ListBox& rows, HDC dc, const RECT& client, HBRUSH back,
-                                   const host::RowMatcher& matcher) {
-  const auto list = reinterpret_cast<HWND>(rows.hWnd());
-  auto font = reinterpret_cast<HFONT>(::SendMessageW(list, WM_GETFONT, 0, 0));
+void MatchedRowsPainter::PaintRows(const SubclassedWindow& list, const host::ListBox& rows, HDC dc, const RECT& client,
+                                   HBRUSH back, const host::RowMatcher& matcher) {
+  auto font = reinterpret_cast<HFONT>(list.SendPastHandler(WM_GETFONT, 0, 0));
   if (!font) font = static_cast<HFONT>(::GetStockObject(SYSTEM_FONT));
   const HGDIOBJ kept = ::SelectObject(dc, font);
   const int mode = ::SetBkMode(dc, TRANSPARENT);
   const Colors normal{::GetBkColor(dc), ::GetTextColor(dc)};
-  const bool rightToLeft = (::GetWindowLongPtrW(list, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
+  const bool rightToLeft = (::GetWindowLongPtrW(list.get(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
   const int count = rows.ListCount();
   const int highlighted = rows.ListIndex();
   int bottom = client.top;
-  for (int row = static_cast<int>(::SendMessageW(list, LB_GETTOPINDEX, 0, 0)); row < count; ++row) {
+  for (int row = static_cast<int>(list.SendPastHandler(LB_GETTOPINDEX, 0, 0)); row < count; ++row) {
     RECT rect{};
-    if (::SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect)) == LB_ERR ||
+    if (list.SendPastHandler(LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect)) == LB_ERR ||
         rect.top >= client.bottom) {
       break;
     }

@@ -5,6 +5,7 @@
 #include "host/row_matcher.h"
 #include "host/win32/windows_api.h"
 
+#include "host/win32/subclassed_window.h"
 #include "host/win32/unique_handle.h"
 
 namespace zelvane::win32 {
@@ -21,7 +22,9 @@ class MatchedRowsPainter {
   ~MatchedRowsPainter();
 
   /// `back` and the DC's text colour are the list's own, as its colour request gave them.
-  void Paint(const host::ListBox& rows, HDC dc, HBRUSH back, const host::RowMatcher& matcher);
+  /// `rows` reads the rows of `list`, whose layout is asked past its subclass.
+  void Paint(const SubclassedWindow& list, const host::ListBox& rows, HDC dc, HBRUSH back,
+             const host::RowMatcher& matcher);
 
  private:
   /// A row's background and text colour.
@@ -33,7 +36,8 @@ class MatchedRowsPainter {
   HFONT BoldOf(HFONT font);
   /// A memory DC holding a bitmap of at least the client's size, the window's colours set.
   HDC Buffer(HDC window, const RECT& client);
-  void PaintRows(const host::ListBox& rows, HDC dc, const RECT& client, HBRUSH back, const host::RowMatcher& matcher);
+  void PaintRows(const SubclassedWindow& list, const host::ListBox& rows, HDC dc, const RECT& client, HBRUSH back,
+                 const host::RowMatcher& matcher);
   void PaintRow(HDC dc, const std::u16string& text, const RECT& rect, const Colors& colors,
                 const host::RowMatcher& matcher, HFONT font, bool rightToLeft);
 

@@ -73,22 +73,25 @@ void Win32ListBox::RemoveItem(std::int32_t index) {
   ::SendMessageW(window_.get(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
 }
 
+// Reading rows changes nothing the subclass watches; sent past it, a read skips the
+// thread's message hooks too, each a round trip to the server under Wine, which the
+// painting of the rows in view pays several times per row.
 std::u16string Win32ListBox::List(std::int32_t index) const {
-  const LRESULT length = ::SendMessageW(window_.get(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  const LRESULT length = window_.SendPastHandler(LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
   if (length < 0) return {};
   std::u16string text(static_cast<std::size_t>(length), u'\0');
   const LRESULT copied =
-      ::SendMessageW(window_.get(), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+      window_.SendPastHandler(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<std::size_t>(std::max<LRESULT>(copied, 0)));
   return text;
 }
 
 std::int32_t Win32ListBox::ListCount() const {
-  return static_cast<std::int32_t>(::SendMessageW(window_.get(), LB_GETCOUNT, 0, 0));
+  return static_cast<std::int32_t>(window_.SendPastHandler(LB_GETCOUNT, 0, 0));
 }
 
 std::int32_t Win32ListBox::ListIndex() const {
-  return static_cast<std::int32_t>(::SendMessageW(window_.get(), LB_GETCURSEL, 0, 0));
+  return static_cast<std::int32_t>(window_.SendPastHandler(LB_GETCURSEL, 0, 0));
 }
 
 void Win32ListBox::SetListIndex(std::int32_t index) {
@@ -195,7 +198,7 @@ LRESULT Win32ListBox::OnPaint(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
   if (!matcher_) return WindowSubclass::CallNext(hwnd, msg, wParam, lParam);
   const PaintScope paint(hwnd);
   const auto back = reinterpret_cast<HBRUSH>(look_.PrepareDc(paint.dc()));
-  painter_.Paint(*this, paint.dc(), back, *matcher_);
+  painter_.Paint(window_, *this, paint.dc(), back, *matcher_);
   return 0;
 }
 
