@@ -47,6 +47,12 @@ i686_prepare() {
 
 i686_skip() { I686=skipped I686_WHY=$1; }
 
+# The widths whose Windows programs run here (after i686_prepare), one a line.
+i686_widths() {
+  echo x86_64
+  [ "$I686" = skipped ] || echo i686
+}
+
 # i686_enter "$@" (after i686_prepare): when emulated, runs the calling script again,
 # with the same arguments, inside the emulator's namespace and exits with its status;
 # otherwise, and inside, returns at once. Every Wine process of a prefix must start

@@ -1,5 +1,8 @@
 # Sourced by i686.sh: Debian's 32-bit Wine, wine32:i386, installed beside wine64.
 
+# While it exists, apt takes the security suite below the main suite.
+WINE32_PIN=/etc/apt/preferences.d/zelvane-wine32
+
 ensure_wine32_packages() {
   dpkg -s wine32:i386 >/dev/null 2>&1 && return 0
   dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
@@ -17,19 +20,19 @@ wine32_apt_install() { apt_install --no-remove --allow-downgrades wine32:i386 "$
 # version for both halves of each such package that the 32-bit half needs; it never
 # removes a package.
 wine32_install_from_main_suite() {
-  local pin=/etc/apt/preferences.d/zelvane-wine32 pins=() changes=() out round previous_trap
+  local pins=() changes=() out round previous_trap
   # An interrupted run must not leave the security suite pinned below the main suite.
   previous_trap=$(trap -p EXIT TERM)
-  trap 'as_root rm -f /etc/apt/preferences.d/zelvane-wine32' EXIT
+  trap 'as_root rm -f "$WINE32_PIN"' EXIT
   trap 'exit 143' TERM
-  printf 'Package: *\nPin: release l=Debian-Security\nPin-Priority: 90\n' | as_root tee "$pin" >/dev/null
+  printf 'Package: *\nPin: release l=Debian-Security\nPin-Priority: 90\n' | as_root tee "$WINE32_PIN" >/dev/null
   for round in 1 2 3 4 5 6 7 8; do
     out=$(apt-get install -s --no-install-recommends --no-remove --allow-downgrades wine32:i386 "${pins[@]}" 2>&1) && break
     wine32_pin_main_versions || break
   done
   local status=0
   wine32_apt_install "${pins[@]}" || status=$?
-  as_root rm -f "$pin"
+  as_root rm -f "$WINE32_PIN"
   trap - EXIT TERM
   eval "$previous_trap"
   if [ "$status" -eq 0 ] && [ ${#changes[@]} -gt 0 ]; then
