@@ -67,6 +67,12 @@ void ScriptedRun::ClickInto(const HostedControl& control) {
          ToUtf8(control.name()) + "'s text box did not take the focus");
 }
 
+// Typing then starts a new text, the box's old one gone.
+void ScriptedRun::ClickIntoEmptied(const HostedControl& control) {
+  ClickInto(control);
+  control.object().Put(L"Text", Variant(std::wstring()));
+}
+
 void ScriptedRun::TypeUntilDropDown(const HostedControl& control, const char* text) {
   Say(std::string("typing \"") + text + "\" into " + ToUtf8(control.name()));
   input_.Type(text);
@@ -161,8 +167,7 @@ void ScriptedRun::OpenAtTheBottomOfTheScreen(const HostedControl& control) {
   const LONG down = monitor.rcWork.bottom - 8 - WindowArea(control.control_window()).bottom;
   Say("moving the form to the bottom of the screen");
   MoveFormTo({form.left, form.top + down});
-  ClickInto(control);
-  control.object().Put(L"Text", Variant(std::wstring()));
+  ClickIntoEmptied(control);
   TypeUntilDropDown(control, "b");
   const RECT box = WindowArea(control.control_window());
   const RECT list = WindowArea(control.list());
@@ -190,8 +195,7 @@ void ScriptedRun::BackToTheTop(const HostedControl& open, const HostedControl& o
 // Typing "be" completes the text with the rest of the first row, selected.
 void ScriptedRun::CompleteInPlace(const HostedControl& control) {
   control.object().Put(L"AutoAppend", Variant(true));
-  ClickInto(control);
-  control.object().Put(L"Text", Variant(std::wstring()));
+  ClickIntoEmptied(control);
   TypeUntilDropDown(control, "be");
   const std::wstring first = RowText(control.list(), 0);
   const std::wstring completed = L"be" + first.substr(std::min<size_t>(2, first.size()));
@@ -207,8 +211,7 @@ void ScriptedRun::CompleteInPlace(const HostedControl& control) {
 
 void ScriptedRun::BoldMatches(const HostedControl& control) {
   control.object().Put(L"HighlightMatch", Variant(true));
-  ClickInto(control);
-  control.object().Put(L"Text", Variant(std::wstring()));
+  ClickIntoEmptied(control);
   TypeUntilDropDown(control, "ar");
   Screenshot(L"highlight.png", form_.ControlArea(control));
 }
@@ -221,8 +224,7 @@ void ScriptedRun::RightToLeftWithBoldMatches(const HostedControl& control) {
   object.Put(L"StringValue", Variant(AsSavedList(HebrewCities())));
   object.Put(L"RightToLeft", Variant(true));
   object.Put(L"HighlightMatch", Variant(true));
-  ClickInto(control);
-  object.Put(L"Text", Variant(std::wstring()));
+  ClickIntoEmptied(control);
   Say("typing three Hebrew letters into " + ToUtf8(control.name()));
   input_.TypeCharacters(L"קרי");
   WaitForDropDown(control);

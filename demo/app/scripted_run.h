@@ -30,6 +30,7 @@ class ScriptedRun {
 
  private:
   void ClickInto(const HostedControl& control);
+  void ClickIntoEmptied(const HostedControl& control);
   void TypeUntilDropDown(const HostedControl& control, const char* text);
   void WaitForDropDown(const HostedControl& control);
   void HoverRow(const HostedControl& control, int row);
